@@ -1,0 +1,131 @@
+#include "bitmaps/BitmapLoading.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "model/Tovel.h"
+#include "platform/Paths.h"
+#include "platform/Windows1252.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+PictureDecoder& InstalledDecoder()
+{
+  static PictureDecoder decoder;
+  return decoder;
+}
+
+std::string DisplayText(const fs::path& path)
+{
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+// Reads the whole file into bytes, or gives the reason it cannot be used.
+std::string ReadBitmapFile(const fs::path& path, std::vector<std::uint8_t>& bytes)
+{
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) return "it does not exist";
+  if (fs::is_directory(status)) return "it is a folder, not a file";
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (!error && size > MaxBitmapFileBytes) return "it is larger than 64 MiB";
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "it could not be opened";
+  // Read in pieces up to one byte past the limit, so that a file that grows
+  // or reports no size is still caught without reading all of it.
+  constexpr std::size_t Piece = 64 * 1024;
+  std::vector<char> buffer(Piece);
+  while (bytes.size() <= MaxBitmapFileBytes) {
+    in.read(buffer.data(), static_cast<std::streamsize>(Piece));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(got));
+    if (got < Piece) break;
+  }
+  if (in.bad()) return "reading it failed";
+  if (bytes.size() > MaxBitmapFileBytes) return "it is larger than 64 MiB";
+  return {};
+}
+
+void EmptySlot(BitmapSlot& slot)
+{
+  slot.Release();
+  slot.Width = 0;
+  slot.Height = 0;
+}
+
+} // namespace
+
+void SetPictureDecoder(PictureDecoder decoder)
+{
+  InstalledDecoder() = std::move(decoder);
+}
+
+bool LoadBitmapSlot(int slot, std::string* problem)
+{
+  if (slot < 0 || slot >= MaxBitmaps) return false;
+  if (problem) problem->clear();
+  BitmapSlot& target = BitmapImages[static_cast<std::size_t>(slot)];
+  const std::string& name = BitmapNames[static_cast<std::size_t>(slot)];
+  if (name.empty()) {
+    EmptySlot(target);
+    if (problem) *problem = "Bitmap " + std::to_string(slot) + " has no file name.";
+    return true;
+  }
+
+  const std::string windowsPath = platform::JoinTovelsPath(TovelsFolder, name);
+  std::string shownPath = platform::Cp1252ToUtf8(windowsPath);
+  std::vector<std::uint8_t> bytes;
+  std::string reason;
+  BmpReadResult header;
+  try {
+    const fs::path path = platform::NativePath(windowsPath);
+    shownPath = DisplayText(path);
+    reason = ReadBitmapFile(path, bytes);
+    if (reason.empty()) {
+      header = ReadBmpHeader(bytes);
+      reason = header.Problem;
+    }
+  } catch (const std::exception&) {
+    reason = "it could not be read";
+  }
+
+  EmptySlot(target);
+  if (reason.empty()) {
+    std::unique_ptr<Picture> picture;
+    if (const PictureDecoder& decode = InstalledDecoder()) {
+      try {
+        picture = decode(bytes, *header.Info);
+      } catch (const std::exception&) {
+        picture.reset();
+      }
+      if (!picture) reason = "its pixels could not be decoded";
+    }
+    if (reason.empty()) {
+      target.Bitmap = std::move(picture);
+      target.Palette = std::make_unique<ColourPalette>(MakePalette(*header.Info));
+      target.Width = header.Info->Width;
+      target.Height = header.Info->Height;
+      return true;
+    }
+  }
+  if (problem) *problem = "The bitmap file " + shownPath + " could not be read: " + reason + ".";
+  return true;
+}
+
+std::vector<std::string> LoadAllBitmapSlots()
+{
+  std::vector<std::string> problems;
+  // BitmapCount is read again on every round rather than once up front.
+  for (int slot = 0; slot < BitmapCount && slot < MaxBitmaps; ++slot) {
+    std::string problem;
+    LoadBitmapSlot(slot, &problem);
+    if (!problem.empty()) problems.push_back(std::move(problem));
+  }
+  return problems;
+}

@@ -1,0 +1,54 @@
+// Checking the headers of BMP files before anything is decoded or allocated.
+//
+// The reader never trusts a field of the file: every size is computed in
+// 64 bits and compared with the bytes actually present, so that a damaged or
+// hostile file is refused with a short reason instead of reaching a decoder.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "bitmaps/Picture.h"
+
+// Compression values a BMP header may carry.
+constexpr std::uint32_t BmpRgb = 0;
+constexpr std::uint32_t BmpRle8 = 1;
+constexpr std::uint32_t BmpRle4 = 2;
+constexpr std::uint32_t BmpBitFields = 3;
+
+// The largest picture accepted: each side and the pixel count.
+constexpr int MaxBmpSide = 32768;
+constexpr std::int64_t MaxBmpPixels = 64'000'000;
+
+struct BmpInfo {
+  int Width = 0;
+  int Height = 0; // positive, also for top-down files
+  bool TopDown = false;
+  int BitsPerPixel = 0; // 1, 4, 8, 16, 24 or 32
+  std::uint32_t Compression = BmpRgb;
+  std::uint32_t ColoursUsed = 0; // as the header gives it; 0 = not given
+  // The colour table as stored, as red, green, blue with flags 0. Filled for
+  // pictures of up to 8 bits per pixel only, with PaletteColourCount entries.
+  std::vector<PaletteEntry> ColourTable;
+};
+
+struct BmpReadResult {
+  std::optional<BmpInfo> Info;
+  std::string Problem; // why Info is empty, e.g. "it is truncated"
+};
+
+// Reads and checks the headers of a whole BMP file held in memory.
+BmpReadResult ReadBmpHeader(std::span<const std::uint8_t> file);
+
+// The number of colours of the picture's palette: the header's count when
+// given, else 2 to the power of the bits per pixel. For 32 bits, or a count
+// above the int range, the result is the largest int.
+int PaletteColourCount(const BmpInfo& info);
+
+// The palette the picture is shown with: its colour table in table order
+// when it has at most 256 colours and at most 8 bits per pixel, otherwise the
+// halftone palette (Halftone set, no entries).
+ColourPalette MakePalette(const BmpInfo& info);

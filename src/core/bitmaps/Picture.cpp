@@ -1,0 +1,3 @@
+#include "bitmaps/Picture.h"
+
+Picture::~Picture() = default;

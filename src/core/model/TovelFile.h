@@ -1,0 +1,45 @@
+// The native tovel file: semicolon- and comma-separated text, one record
+// per line, CR LF line ends, bytes written and read without conversion.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/Tovel.h"
+
+// The longest line the reader takes at once, line feed included; a longer
+// line is read as two lines.
+constexpr std::size_t MaxTovelLineBytes = 511;
+
+struct TovelParseResult {
+  std::optional<TovelTables> Tables;  // every State 0, CurrentItem -1
+  std::string Problem;                // why the bytes were refused, when they were
+};
+
+// Parses the bytes of a tovel file into fresh tables. Refuses only what
+// the tables cannot hold: an empty file, or counts outside 0..30 items and
+// 0..20 bitmaps. Everything else is read as the program always has: short
+// files repeat their last line, missing separators give empty fields.
+TovelParseResult ParseTovel(std::string_view bytes);
+
+// The tables in the native form, CR LF line ends.
+std::string FormatTovel(const TovelTables& tables);
+
+struct TovelReadResult {
+  std::optional<TovelTables> Tables;
+  std::string Error;  // the message to show, naming the file, when the read failed
+};
+
+// Reads a tovel file into fresh tables; the open tovel is not touched.
+TovelReadResult ReadTovelFile(const std::filesystem::path& path);
+
+// Reads a tovel file and, only when that succeeded, makes it the open
+// tovel (ResetTovel, then the tables read). Pictures are not loaded here.
+// Returns the message to show on failure, with nothing changed.
+std::optional<std::string> ReadTovel(const std::filesystem::path& path);
+
+// Writes the open tovel's tables to a file, never leaving a half-written
+// file behind. Returns the message to show on failure.
+std::optional<std::string> WriteTovel(const std::filesystem::path& path);

@@ -1,0 +1,29 @@
+// Plain-language messages for failures to open, read or write a file.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+enum class FileErrorCause {
+  Unknown,
+  FileNotFound,
+  BadPath,
+  TooManyOpenFiles,
+  AccessDenied,
+  InvalidHandle,
+  DirectoryFull,
+  HardwareError,
+  SharingViolation,
+  LockingViolation,
+  DiskFull
+};
+
+// The cause that an errno value reports; Unknown for values without a
+// cause of their own.
+FileErrorCause CauseFromErrno(int err);
+
+// The message for `cause` naming the file `path`, e.g. "x.tvl was not found."
+std::string FileErrorMessage(FileErrorCause cause, const std::string& path);
+
+} // namespace platform

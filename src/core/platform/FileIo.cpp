@@ -1,0 +1,143 @@
+#include "platform/FileIo.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/FileErrors.h"
+
+namespace platform {
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+  explicit Descriptor(int fd) : m_fd(fd) {}
+  ~Descriptor()
+  {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return m_fd; }
+  // Closes now and reports whether the close succeeded.
+  bool Close()
+  {
+    const int fd = m_fd;
+    m_fd = -1;
+    return ::close(fd) == 0;
+  }
+
+private:
+  int m_fd;
+};
+
+std::string ErrorFor(int err, const std::filesystem::path& path)
+{
+  return FileErrorMessage(CauseFromErrno(err), DisplayPath(path));
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (written == 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+} // namespace
+
+std::string DisplayPath(const std::filesystem::path& path)
+{
+  return path.string();
+}
+
+FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
+{
+  FileBytes result;
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.Get() < 0) {
+    result.Error = ErrorFor(errno, path);
+    return result;
+  }
+  std::uint8_t buffer[65536];
+  while (true) {
+    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      // A folder opens but cannot be read: the user sees it as refused.
+      result.Error = errno == EISDIR ? ErrorFor(errno, path)
+                                     : FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
+      result.Bytes.clear();
+      return result;
+    }
+    if (got == 0) break;
+    const std::size_t room = maxBytes - result.Bytes.size();
+    const std::size_t take = std::min(room, static_cast<std::size_t>(got));
+    result.Bytes.insert(result.Bytes.end(), buffer, buffer + take);
+    if (take < static_cast<std::size_t>(got)) {
+      result.Truncated = true;
+      break;
+    }
+  }
+  return result;
+}
+
+std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
+                                           std::string_view bytes)
+{
+  std::error_code ignored;
+  // Replace what a link points at rather than the link itself.
+  std::filesystem::path finalPath = target;
+  if (std::filesystem::is_symlink(target, ignored)) {
+    const auto resolved = std::filesystem::canonical(target, ignored);
+    if (!ignored) finalPath = resolved;
+  }
+
+  const auto folder = finalPath.has_parent_path() ? finalPath.parent_path() : ".";
+  std::string pattern =
+      (folder / ("." + finalPath.filename().string() + ".saving-XXXXXX")).string();
+  Descriptor temp(::mkstemp(pattern.data()));
+  if (temp.Get() < 0) {
+    const int err = errno;
+    // A folder that does not exist is a bad path, not a missing file.
+    if (err == ENOENT || err == ENOTDIR)
+      return FileErrorMessage(FileErrorCause::BadPath, DisplayPath(target));
+    return ErrorFor(err, target);
+  }
+  const std::filesystem::path tempPath = pattern;
+  auto fail = [&](FileErrorCause cause) {
+    std::filesystem::remove(tempPath, ignored);
+    return FileErrorMessage(cause, DisplayPath(target));
+  };
+
+  struct stat existing {};
+  if (::stat(finalPath.c_str(), &existing) == 0)
+    ::fchmod(temp.Get(), existing.st_mode & 07777);
+  else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(temp.Get(), 0666 & ~mask);
+  }
+
+  if (!WriteAll(temp.Get(), bytes)) return fail(FileErrorCause::DiskFull);
+  if (::fsync(temp.Get()) != 0) return fail(FileErrorCause::DiskFull);
+  if (!temp.Close()) return fail(FileErrorCause::DiskFull);
+  if (::rename(tempPath.c_str(), finalPath.c_str()) != 0) {
+    const int err = errno;
+    std::filesystem::remove(tempPath, ignored);
+    return ErrorFor(err, target);
+  }
+  return std::nullopt;
+}
+
+} // namespace platform

@@ -1,0 +1,36 @@
+// Whole-file reading and safe whole-file writing, with the program's
+// file-error messages.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+struct FileBytes {
+  std::vector<std::uint8_t> Bytes;
+  bool Truncated = false; // the file held more than the limit
+  std::string Error;      // empty when the read succeeded
+};
+
+// Reads at most maxBytes of a file. On failure Error holds the message to
+// show, naming the path.
+FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
+
+// Writes a whole file so that the target is never left half-written: the
+// bytes go to a temporary file in the same folder, which is flushed to disk
+// and then renamed over the target. An existing target keeps its
+// permissions. On failure the target is untouched, the temporary file is
+// removed and the message to show is returned.
+std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
+                                           std::string_view bytes);
+
+// The path as it is shown in messages.
+std::string DisplayPath(const std::filesystem::path& path);
+
+} // namespace platform

@@ -1,0 +1,120 @@
+#include "platform/Ini.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+#include "platform/Windows1252.h"
+
+namespace platform {
+
+namespace {
+
+std::string_view Trim(std::string_view text)
+{
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view Unquote(std::string_view value)
+{
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+std::string Cut(std::string_view text, std::size_t maxChars)
+{
+  return std::string(text.substr(0, std::min(text.size(), maxChars)));
+}
+
+std::string EnvironmentValue(const char* name)
+{
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+bool IsExistingFile(const std::filesystem::path& file)
+{
+  std::error_code ec;
+  return std::filesystem::is_regular_file(file, ec);
+}
+
+} // namespace
+
+std::filesystem::path FindKestroIni()
+{
+  const std::string named = EnvironmentValue("KESTRO2_INI");
+  if (!named.empty()) return named;
+
+  std::filesystem::path configHome = EnvironmentValue("XDG_CONFIG_HOME");
+  if (configHome.empty()) {
+    const std::string home = EnvironmentValue("HOME");
+    if (!home.empty()) configHome = std::filesystem::path(home) / ".config";
+  }
+  if (!configHome.empty()) {
+    const auto candidate = configHome / "KESTRO2.INI";
+    if (IsExistingFile(candidate)) return candidate;
+  }
+  return "/etc/KESTRO2.INI";
+}
+
+std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key, std::string_view defaultValue,
+                              std::size_t maxChars)
+{
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return Cut(defaultValue, maxChars);
+
+  bool firstLine = true;
+  bool inSection = false;
+  bool sectionSeen = false;
+  std::string line;
+  while (std::getline(in, line)) {
+    std::string_view text = line;
+    if (firstLine && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // UTF-8 mark
+    firstLine = false;
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    text = Trim(text);
+    if (text.empty() || text.front() == ';') continue;
+
+    if (text.front() == '[') {
+      const auto close = text.find(']');
+      if (close == std::string_view::npos) continue;
+      // Only the first section of that name is searched.
+      if (sectionSeen) break;
+      inSection = EqualsIgnoreCase(Trim(text.substr(1, close - 1)), section);
+      sectionSeen = inSection;
+      continue;
+    }
+    if (!inSection) continue;
+
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos) continue;
+    if (EqualsIgnoreCase(Trim(text.substr(0, equals)), key)) {
+      return Cut(Unquote(Trim(text.substr(equals + 1))), maxChars);
+    }
+  }
+  return Cut(defaultValue, maxChars);
+}
+
+std::string ReadTovelsFolderSetting()
+{
+  // Read without a limit first: cutting UTF-8 text at a byte count could
+  // split a character and stop it from converting.
+  const std::string value = ReadProfileString(FindKestroIni(), KestroSection, KestroTovelsKey,
+                                              KestroTovelsDefault, std::string::npos);
+  const bool hasNonAscii = std::any_of(
+      value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (hasNonAscii && IsValidUtf8(value)) {
+    if (const auto converted = Utf8ToCp1252(value)) return Cut(*converted, KestroMaxChars);
+  }
+  return Cut(value, KestroMaxChars);
+}
+
+} // namespace platform

@@ -1,0 +1,119 @@
+#include "platform/Listing.h"
+
+#include <algorithm>
+#include <functional>
+#include <system_error>
+
+#include "platform/Windows1252.h"
+
+namespace platform {
+
+namespace {
+
+// Plain '*' / '?' matching with backtracking to the most recent '*'.
+bool MatchesStars(std::string_view name, std::string_view pattern)
+{
+  std::size_t n = 0;
+  std::size_t p = 0;
+  std::size_t starPattern = std::string_view::npos;
+  std::size_t starName = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      starPattern = p++;
+      starName = n;
+    } else if (p < pattern.size() &&
+               (pattern[p] == '?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
+      ++p;
+      ++n;
+    } else if (starPattern != std::string_view::npos) {
+      p = starPattern + 1;
+      n = ++starName;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+struct ListedName {
+  std::string Native;
+  std::string Folded; // Windows-1252, case folded: the sort key
+};
+
+std::string Folded(std::string_view model)
+{
+  std::string folded(model);
+  for (char& c : folded) c = FoldCase(c);
+  return folded;
+}
+
+std::vector<std::string>
+ListEntries(const std::filesystem::path& folder,
+            const std::function<bool(const std::filesystem::directory_entry&)>& wanted,
+            std::string_view pattern)
+{
+  std::vector<ListedName> listed;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    if (!wanted(*it)) continue;
+    std::string native = it->path().filename().string();
+    if (native == "." || native == "..") continue;
+    const auto model = Utf8ToCp1252(native);
+    if (!model || !MatchesWildcard(*model, pattern)) continue;
+    listed.push_back({std::move(native), Folded(*model)});
+  }
+  std::sort(listed.begin(), listed.end(), [](const ListedName& a, const ListedName& b) {
+    // Compare as unsigned bytes so accented letters sort after ASCII.
+    const auto less = [](char x, char y) {
+      return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    };
+    if (a.Folded != b.Folded) {
+      return std::lexicographical_compare(a.Folded.begin(), a.Folded.end(), b.Folded.begin(),
+                                          b.Folded.end(), less);
+    }
+    return a.Native < b.Native;
+  });
+  std::vector<std::string> names;
+  names.reserve(listed.size());
+  for (ListedName& entry : listed) names.push_back(std::move(entry.Native));
+  return names;
+}
+
+} // namespace
+
+bool MatchesWildcard(std::string_view name, std::string_view pattern)
+{
+  if (pattern.empty()) return false;
+  if (pattern == "*.*") return true;
+  if (pattern.back() == '.') {
+    if (name.find('.') != std::string_view::npos) return false;
+    pattern.remove_suffix(1);
+  }
+  return MatchesStars(name, pattern);
+}
+
+std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view pattern)
+{
+  return ListEntries(
+      folder,
+      [](const std::filesystem::directory_entry& entry) {
+        std::error_code ec;
+        return entry.is_regular_file(ec); // follows symbolic links
+      },
+      pattern);
+}
+
+std::vector<std::string> ListFolders(const std::filesystem::path& folder)
+{
+  return ListEntries(
+      folder,
+      [](const std::filesystem::directory_entry& entry) {
+        std::error_code ec;
+        return entry.is_directory(ec);
+      },
+      "*");
+}
+
+} // namespace platform

@@ -1,0 +1,29 @@
+// Listing the files and folders of a folder the way the Windows file
+// dialogs and directory searches list them.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Windows wildcard match on Windows-1252 bytes, ignoring letter case:
+// '*' matches any run of characters (also none), '?' exactly one.
+// A pattern ending in '.' (such as "*.") matches only names without a dot,
+// and "*.*" matches every name, dotted or not. An empty pattern matches
+// nothing.
+bool MatchesWildcard(std::string_view name, std::string_view pattern);
+
+// Native names (UTF-8) of the regular files directly in `folder`, symbolic
+// links to regular files included, whose names match `pattern`. Names that
+// have no Windows-1252 form are left out. Sorted ignoring case. A folder that
+// is missing or cannot be read gives an empty list.
+std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view pattern);
+
+// Native names of the folders directly in `folder` (links to folders
+// included), with the same conversion, sorting and error rules as ListFiles.
+std::vector<std::string> ListFolders(const std::filesystem::path& folder);
+
+} // namespace platform

@@ -1,0 +1,23 @@
+// Entry point: batch jobs run without a display; everything else starts
+// the editor.
+#include <wx/app.h>
+
+#include "app/CommandLine.h"
+#include "app/TovelCreatorApp.h"
+
+wxIMPLEMENT_APP_NO_MAIN(CTovelCreatorApp);
+
+int main(int argc, char** argv)
+{
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const CommandLineParse parse = ParseCommandLine(arguments);
+  if (!parse.error.empty()) return ReportUsageError(parse.error);
+  if (parse.line.mode != CommandLine::Mode::Editor) return RunBatch(parse.line);
+
+  auto* app = new CTovelCreatorApp;
+  app->SetCommandLine(parse.line);
+  wxApp::SetInstance(app);
+  int wxArgc = 1;
+  char* wxArgv[] = {argv[0], nullptr};
+  return wxEntry(wxArgc, wxArgv);
+}

@@ -1,0 +1,119 @@
+#include "app/MainFrame.h"
+
+#include <wx/dnd.h>
+#include <wx/menu.h>
+#include <wx/splitter.h>
+
+#include "app/Messages.h"
+#include "document/TovelCreatorDoc.h"
+#include "editing/ObjectsView.h"
+#include "editing/TovelView.h"
+#include "model/Tovel.h"
+#include "resources/ResourceIds.h"
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+  EVT_MENU(ids::FileNew, CMainFrame::OnNew)
+  EVT_MENU(ids::FileOpen, CMainFrame::OnOpen)
+  EVT_MENU(ids::SetTovelsDirectory, CMainFrame::OnSetTovelsDirectory)
+  EVT_MENU(ids::RefreshBitmaps, CMainFrame::OnRefreshBitmaps)
+  EVT_CLOSE(CMainFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+constexpr int ItemListWidth = 200;
+
+// Opens the first file dropped on the main window.
+class TovelDropTarget : public wxFileDropTarget {
+public:
+  explicit TovelDropTarget(CMainFrame* frame) : m_frame(frame) {}
+  bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override
+  {
+    if (files.empty()) return false;
+    // Open after the drop has finished, so that no question is asked while
+    // the drag is still in progress.
+    const std::filesystem::path path(files[0].utf8_string());
+    m_frame->CallAfter([frame = m_frame, path] { frame->OpenTovelFile(path); });
+    return true;
+  }
+
+private:
+  CMainFrame* m_frame;
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(1024, 768),
+              wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
+      m_doc(new CTovelCreatorDoc(this))
+{
+  for (auto& name : BitmapNames) name.clear();
+  for (auto& slot : BitmapImages) slot.Release();
+  ResetTovel();
+
+  PushEventHandler(m_doc);
+  CreateMenuBar();
+  CreatePanes();
+  SetDropTarget(new TovelDropTarget(this));
+  m_doc->OnNewDocument();
+}
+
+CMainFrame::~CMainFrame()
+{
+  PopEventHandler(true);
+  for (auto& slot : BitmapImages) slot.Release();
+  for (auto& name : BitmapNames) name.clear();
+}
+
+void CMainFrame::CreateMenuBar()
+{
+  auto* file = new wxMenu;
+  file->Append(ids::FileNew, "&New\tCtrl+N");
+  file->Append(ids::SetTovelsDirectory, "Set Tovels Directory...");
+  file->AppendSeparator();
+  file->Append(ids::FileOpen, "&Open...\tCtrl+O");
+  file->Append(ids::FileSave, "&Save\tCtrl+S");
+  file->Append(ids::FileSaveAs, "Save &As...");
+  file->AppendSeparator();
+  file->Append(ids::SaveAcorn, "Save A&corn Tovel file...");
+  file->Append(ids::SaveMacintosh, "Save &Macintosh Tovel file...");
+  file->AppendSeparator();
+  file->Append(ids::AppExit, "E&xit");
+
+  auto* view = new wxMenu;
+  view->AppendCheckItem(ids::LargeIcons, "Large icons", "Display large icons on toolbar");
+
+  auto* help = new wxMenu;
+  help->Append(ids::AppAbout, "&About TovelCreator...");
+
+  auto* bar = new wxMenuBar;
+  bar->Append(file, "&File");
+  bar->Append(view, "View");
+  bar->Append(help, "&Help");
+  SetMenuBar(bar);
+}
+
+void CMainFrame::CreatePanes()
+{
+  m_splitter = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                    wxSP_LIVE_UPDATE | wxSP_3DSASH);
+  m_splitter->SetMinimumPaneSize(1);
+  m_objectsView = new CObjectsView(m_splitter);
+  m_tovelView = new CTovelView(m_splitter);
+  m_splitter->SplitVertically(m_objectsView, m_tovelView, ItemListWidth);
+}
+
+void CMainFrame::UpdateItemListExtent()
+{
+  m_objectsView->UpdateItemListExtent();
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event)
+{
+  if (event.CanVeto() && !m_doc->SaveModified()) {
+    event.Veto();
+    return;
+  }
+  Destroy();
+}

@@ -1,0 +1,28 @@
+#include "app/Messages.h"
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
+namespace messages {
+
+const wxString WarningCaption = "Warning from Tovel Creator";
+const wxString ErrorCaption = "Error from Tovel Creator";
+const wxString ConfirmationCaption = "Confirmation from Tovel Creator";
+
+wxString AppTitle()
+{
+  return "TovelCreator";
+}
+
+int Show(wxWindow* parent, const wxString& text, const wxString& caption, long style)
+{
+  wxMessageDialog dialog(parent, text, caption, style);
+  return dialog.ShowModal();
+}
+
+void ShowFileError(wxWindow* parent, const wxString& text)
+{
+  Show(parent, text, AppTitle(), wxOK | wxICON_ERROR);
+}
+
+}  // namespace messages

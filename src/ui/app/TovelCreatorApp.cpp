@@ -1,0 +1,55 @@
+#include "app/TovelCreatorApp.h"
+
+#include <wx/window.h>
+
+#include "app/MainFrame.h"
+#include "app/ModelText.h"
+#include "bitmaps/PictureLoading.h"
+#include "model/Tovel.h"
+#include "platform/Ini.h"
+#include "platform/Windows1252.h"
+#include "resources/ResourceIds.h"
+
+wxBEGIN_EVENT_TABLE(CTovelCreatorApp, wxApp)
+  EVT_MENU(ids::AppExit, CTovelCreatorApp::OnAppExit)
+  EVT_MENU(ids::AppAbout, CTovelCreatorApp::OnAppAbout)
+wxEND_EVENT_TABLE()
+
+void CTovelCreatorApp::ConfigureProcess()
+{
+  // The per-user settings live under "TovelGenerator"; nothing is stored
+  // there and no recent-file list is kept.
+  wxTheApp->SetVendorName("TovelGenerator");
+  wxTheApp->SetAppName("TovelCreator");
+  wxTheApp->SetAppDisplayName("TovelCreator");
+  InstallPictureDecoder();
+}
+
+bool CTovelCreatorApp::OnInit()
+{
+  ConfigureProcess();
+  TovelsFolder = m_commandLine.tovelsFolderGiven
+                     ? platform::Utf8ToCp1252(m_commandLine.tovelsFolder).value_or("")
+                     : platform::ReadTovelsFolderSetting();
+
+  auto* frame = new CMainFrame;
+  SetTopWindow(frame);
+  frame->Maximize();
+  frame->Show();
+  frame->Update();
+  if (!m_commandLine.file.empty()) {
+    const std::filesystem::path file = m_commandLine.file;
+    frame->CallAfter([frame, file] { frame->ReadTovel(file); });
+  }
+  return true;
+}
+
+void CTovelCreatorApp::OnAppExit(wxCommandEvent&)
+{
+  if (wxWindow* top = GetTopWindow()) top->Close();
+}
+
+void CTovelCreatorApp::OnAppAbout(wxCommandEvent&)
+{
+  // The About window comes with the title picture.
+}

@@ -1,0 +1,24 @@
+// The main window's bitmap commands.
+#include "app/MainFrame.h"
+#include "app/Messages.h"
+#include "bitmaps/BitmapLoading.h"
+
+void CMainFrame::RefreshBitmaps()
+{
+  const auto problems = LoadAllBitmapSlots();
+  Refresh();
+  ReportBitmapProblems(problems);
+}
+
+void CMainFrame::OnRefreshBitmaps(wxCommandEvent&)
+{
+  RefreshBitmaps();
+}
+
+void CMainFrame::ReportBitmapProblems(const std::vector<std::string>& problems)
+{
+  if (problems.empty()) return;
+  wxString text = "These bitmaps are shown empty:\n";
+  for (const auto& problem : problems) text += "\n" + wxString::FromUTF8(problem);
+  messages::Show(this, text, messages::WarningCaption, wxOK | wxICON_WARNING);
+}

@@ -1,0 +1,59 @@
+// The main window's document commands: New, Open, Set Tovels Directory, and
+// the opening of a tovel file.
+#include <wx/splitter.h>
+
+#include "app/MainFrame.h"
+#include "app/Messages.h"
+#include "bitmaps/BitmapLoading.h"
+#include "document/OpenTovelDialog.h"
+#include "document/TovelCreatorDoc.h"
+#include "document/TovelsFolderDialog.h"
+#include "model/TovelFile.h"
+#include "platform/Listing.h"
+#include "platform/Paths.h"
+
+void CMainFrame::OnNew(wxCommandEvent&)
+{
+  if (!m_doc->SaveModified()) return;
+  ResetTovel();
+  UpdateItemListExtent();
+  Refresh();
+  m_doc->OnNewDocument();
+}
+
+void CMainFrame::OnOpen(wxCommandEvent&)
+{
+  if (!m_doc->SaveModified()) return;
+  const auto folder = platform::NativePath(TovelsFolder);
+  COpenTovelDialog dialog(this, platform::ListFiles(folder, "*."));
+  if (dialog.ShowModal() != wxID_OK) return;
+  ReadTovel(folder / dialog.ChosenName());
+}
+
+void CMainFrame::OnSetTovelsDirectory(wxCommandEvent&)
+{
+  CTovelsFolderDialog dialog(this, TovelsFolder);
+  if (dialog.ShowModal() == wxID_OK) TovelsFolder = dialog.Folder();
+}
+
+bool CMainFrame::OpenTovelFile(const std::filesystem::path& path)
+{
+  if (!m_doc->SaveModified()) return false;
+  return ReadTovel(path);
+}
+
+bool CMainFrame::ReadTovel(const std::filesystem::path& path)
+{
+  if (auto error = ::ReadTovel(path)) {
+    messages::ShowFileError(this, wxString::FromUTF8(*error));
+    return false;
+  }
+  const auto problems = LoadAllBitmapSlots();
+  UpdateItemListExtent();
+  Refresh();
+  m_doc->SetTovelPath(path);
+  m_doc->SetPathName(path);
+  m_doc->Modify(false);
+  ReportBitmapProblems(problems);
+  return true;
+}

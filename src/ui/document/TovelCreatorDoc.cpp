@@ -1,0 +1,109 @@
+#include "document/TovelCreatorDoc.h"
+
+#include <unistd.h>
+
+#include <wx/filedlg.h>
+#include <wx/frame.h>
+
+#include "app/Messages.h"
+#include "model/TovelFile.h"
+#include "platform/Paths.h"
+#include "resources/ResourceIds.h"
+
+wxBEGIN_EVENT_TABLE(CTovelCreatorDoc, wxEvtHandler)
+  EVT_MENU(ids::FileSave, CTovelCreatorDoc::OnSave)
+  EVT_MENU(ids::FileSaveAs, CTovelCreatorDoc::OnSaveAs)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+const wxString UntitledTitle = "Untitled";
+
+wxString FromPath(const std::filesystem::path& path)
+{
+  return wxString::FromUTF8(path.string());
+}
+
+}  // namespace
+
+CTovelCreatorDoc::CTovelCreatorDoc(wxFrame* frame) : m_frame(frame), m_title(UntitledTitle) {}
+
+void CTovelCreatorDoc::SetPathName(const std::filesystem::path& path)
+{
+  m_pathName = path;
+  m_title = FromPath(path.filename());
+  UpdateFrameTitle();
+}
+
+void CTovelCreatorDoc::OnNewDocument()
+{
+  m_pathName.clear();
+  m_title = UntitledTitle;
+  m_modified = false;
+  m_tovelPath.clear();
+  UpdateFrameTitle();
+}
+
+void CTovelCreatorDoc::UpdateFrameTitle()
+{
+  if (m_frame) m_frame->SetTitle(m_title + " - " + messages::AppTitle());
+}
+
+bool CTovelCreatorDoc::SaveModified()
+{
+  if (!m_modified) return true;
+  const int answer = messages::Show(m_frame, wxString::Format("Save changes to %s?", m_title),
+                                    messages::AppTitle(), wxYES_NO | wxCANCEL);
+  if (answer == wxID_CANCEL) return false;
+  if (answer == wxID_NO) return true;
+
+  // Save to the tovel's own file when it has one that can be written,
+  // otherwise ask where to save first.
+  std::filesystem::path target = m_tovelPath;
+  if (!target.empty() && ::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+    target.clear();
+  if (target.empty()) {
+    target = AskSavePath("Save As", m_title, "Tovel Files (*.*)|*.*");
+    if (target.empty()) return false;
+  }
+  return WriteTovel(target);
+}
+
+bool CTovelCreatorDoc::WriteTovel(const std::filesystem::path& path)
+{
+  if (auto error = ::WriteTovel(path)) {
+    messages::ShowFileError(m_frame, wxString::FromUTF8(*error));
+    return false;
+  }
+  m_tovelPath = path;
+  SetPathName(path);
+  m_modified = false;
+  return true;
+}
+
+std::filesystem::path CTovelCreatorDoc::AskSavePath(const wxString& title,
+                                                    const wxString& defaultName,
+                                                    const wxString& filter)
+{
+  wxFileDialog dialog(m_frame, title, FromPath(platform::NativePath(TovelsFolder)), defaultName,
+                      filter, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  if (dialog.ShowModal() != wxID_OK) return {};
+  return std::filesystem::path(dialog.GetPath().utf8_string());
+}
+
+void CTovelCreatorDoc::OnSave(wxCommandEvent&)
+{
+  if (m_tovelPath.empty()) DoSaveAs();
+  else WriteTovel(m_tovelPath);
+}
+
+void CTovelCreatorDoc::OnSaveAs(wxCommandEvent&)
+{
+  DoSaveAs();
+}
+
+void CTovelCreatorDoc::DoSaveAs()
+{
+  const auto path = AskSavePath("Save Tovel As", "MyTovel", "Tovel files (*.*)|*.*");
+  if (!path.empty()) WriteTovel(path);
+}

@@ -1,0 +1,59 @@
+// The document: the tovel's file, its title and the modified flag. The
+// tovel itself lives in the process-wide tables.
+#pragma once
+
+#include <filesystem>
+
+#include <wx/event.h>
+#include <wx/string.h>
+
+class wxFrame;
+
+class CTovelCreatorDoc : public wxEvtHandler {
+public:
+  explicit CTovelCreatorDoc(wxFrame* frame);
+
+  // The file the tovel was last read from or written to; empty for a tovel
+  // that has no file yet. Save decides by this alone.
+  const std::filesystem::path& TovelPath() const { return m_tovelPath; }
+  void SetTovelPath(const std::filesystem::path& path) { m_tovelPath = path; }
+
+  // "Untitled" for a tovel without a file, else the file's name.
+  const wxString& GetTitle() const { return m_title; }
+  const std::filesystem::path& GetPathName() const { return m_pathName; }
+  // Ties the document to a file: path name and title follow it.
+  void SetPathName(const std::filesystem::path& path);
+
+  bool IsModified() const { return m_modified; }
+  void Modify(bool modified) { m_modified = modified; }
+
+  // Starts an untitled tovel: no file, title "Untitled", not modified. The
+  // tables are left alone.
+  void OnNewDocument();
+
+  // Asks "Save changes to ...?" when the tovel is modified; returns whether
+  // the caller may go on (saved, or the user chose not to save).
+  bool SaveModified();
+
+  // Writes the tables to a file and ties the document to it. A failure is
+  // reported to the user and leaves the document as it was.
+  bool WriteTovel(const std::filesystem::path& path);
+
+  // The save-file dialog's answer, or an empty path when cancelled.
+  std::filesystem::path AskSavePath(const wxString& title, const wxString& defaultName,
+                                    const wxString& filter);
+
+private:
+  void OnSave(wxCommandEvent& event);
+  void OnSaveAs(wxCommandEvent& event);
+  void DoSaveAs();
+  void UpdateFrameTitle();
+
+  wxFrame* m_frame;
+  std::filesystem::path m_tovelPath;
+  std::filesystem::path m_pathName;
+  wxString m_title;
+  bool m_modified = false;
+
+  wxDECLARE_EVENT_TABLE();
+};

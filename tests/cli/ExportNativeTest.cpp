@@ -1,0 +1,140 @@
+// The batch export through the real executable.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string err;
+};
+
+std::string ReadAll(const fs::path& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class ExportNative : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    m_dir = fs::temp_directory_path() /
+            ("tovel-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+
+  // Runs the executable with the given arguments (shell-quoted by the caller).
+  RunResult Tovelcreator(const std::string& arguments)
+  {
+    const fs::path errFile = m_dir / "stderr.txt";
+    const std::string command = std::string("KESTRO2_INI=/nonexistent ") + TOVEL_EXECUTABLE + " " +
+                                arguments + " >/dev/null 2>'" + errFile.string() + "'";
+    RunResult run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = ReadAll(errFile);
+    return run;
+  }
+
+  fs::path Write(const std::string& name, const std::string& bytes)
+  {
+    std::ofstream(m_dir / name, std::ios::binary) << bytes;
+    return m_dir / name;
+  }
+
+  fs::path m_dir;
+};
+
+std::string Tables()
+{
+  std::string lines;
+  for (int i = 0; i < 8; ++i) lines += "-1,-1,-1;\r\n";
+  for (int i = 0; i < 8; ++i) lines += (i == 2 ? "4,-1,-1;\r\n" : "-1,-1,-1;\r\n");
+  for (int i = 0; i < 4; ++i) lines += "-1,-1;\r\n";
+  for (int i = 0; i < 4; ++i) lines += "-1,-1,3,-1;\r\n";
+  for (int i = 0; i < 8; ++i) lines += "-1;\r\n";
+  return lines;
+}
+
+}  // namespace
+
+TEST_F(ExportNative, CanonicalFilesRoundTripByteForByte)
+{
+  const std::string longText(480, 'w');
+  const std::vector<std::string> files = {
+      // no bitmaps: the names line is empty
+      "0;0;\r\n\r\n" + Tables(),
+      // empty text, spaces kept, Windows-1252 bytes kept
+      "3;2;\r\nlamps\\lamp_off.bmp;missing\\none.bmp;\r\n"
+      "0,0,32,32,1,0,1,-1,-1;\r\n"
+      "10,40,90,60,42,,-1,-1,-1;\r\n"
+      "5,5,300,30,59,  caf\xe9 \x80 ,-1,-1,-1;\r\n" +
+          Tables(),
+      // a line of 510 characters before its CR LF
+      "1;0;\r\n\r\n1,2,3,4,2," + longText + std::string(510 - 10 - longText.size() - 10, 'x') +
+          ",-1,-1,-1;\r\n" + Tables(),
+  };
+  int index = 0;
+  for (const auto& bytes : files) {
+    const fs::path in = Write("In" + std::to_string(index), bytes);
+    const fs::path out = m_dir / ("Out" + std::to_string(index));
+    const RunResult run = Tovelcreator("--export native --output '" + out.string() + "' --tovels-folder '" +
+                                 m_dir.string() + "' '" + in.string() + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadAll(out), bytes) << "file " << index;
+    ++index;
+  }
+}
+
+TEST_F(ExportNative, ReadsOlderFormsAndWritesTheCanonicalOne)
+{
+  // LF line ends and missing trailing tables are accepted; the result has
+  // CR LF line ends and all 34 + N lines.
+  const fs::path in = Write("Old", "1;0;\n\n1,2,3,4,2,hello,-1,-1,-1;\n");
+  const fs::path out = m_dir / "New";
+  const RunResult run = Tovelcreator("--export native --output '" + out.string() + "' '" + in.string() + "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = ReadAll(out);
+  EXPECT_EQ(text.substr(0, 41), "1;0;\r\n\r\n1,2,3,4,2,hello,-1,-1,-1;\r\n1,2,3;");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 35);
+}
+
+TEST_F(ExportNative, FailuresGiveTheUsersMessageAndExitStatus)
+{
+  const fs::path out = m_dir / "Out";
+  RunResult missing = Tovelcreator("--export native --output '" + out.string() + "' '" +
+                             (m_dir / "Nothing").string() + "'");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("Nothing was not found."), std::string::npos) << missing.err;
+  EXPECT_FALSE(fs::exists(out));
+
+  const fs::path bad = Write("Bad", "45;0;\r\n");
+  RunResult refused = Tovelcreator("--export native --output '" + out.string() + "' '" + bad.string() + "'");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Bad"), std::string::npos);
+
+  const fs::path good = Write("Good", "0;0;\r\n\r\n" + Tables());
+  RunResult unwritable = Tovelcreator("--export native --output '" + (m_dir / "no" / "Out").string() +
+                                "' '" + good.string() + "'");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("contains an invalid path"), std::string::npos);
+
+  EXPECT_EQ(Tovelcreator("--export acorn-ish --output x y").status, 2);
+  EXPECT_EQ(Tovelcreator("--export native y").status, 2);
+  EXPECT_EQ(Tovelcreator("--bogus").status, 2);
+  EXPECT_EQ(Tovelcreator("--version").status, 0);
+  EXPECT_EQ(Tovelcreator("--help").status, 0);
+}

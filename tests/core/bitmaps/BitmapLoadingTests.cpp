@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "BmpMaker.h"
+#include "bitmaps/BitmapLoading.h"
+#include "model/Tovel.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A picture that keeps count of how many of its kind are alive.
+class CountingPicture : public Picture {
+public:
+  explicit CountingPicture(int width) : Width(width) { ++Live; }
+  ~CountingPicture() override { --Live; }
+  CountingPicture(const CountingPicture&) = delete;
+  CountingPicture& operator=(const CountingPicture&) = delete;
+
+  static inline int Live = 0;
+  int Width;
+};
+
+class BitmapLoading : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    ResetTovel();
+    SetPictureDecoder({});
+    TovelsFolder = Folder.Path().string();
+  }
+  void TearDown() override
+  {
+    ResetTovel();
+    SetPictureDecoder({});
+    TovelsFolder.clear();
+    EXPECT_EQ(CountingPicture::Live, 0);
+  }
+
+  void InstallCountingDecoder()
+  {
+    SetPictureDecoder([this](std::span<const std::uint8_t>, const BmpInfo& info) {
+      ++DecoderCalls;
+      return std::make_unique<CountingPicture>(info.Width);
+    });
+  }
+
+  static int PictureWidth(int slot)
+  {
+    auto* picture = dynamic_cast<CountingPicture*>(BitmapImages[slot].Bitmap.get());
+    return picture ? picture->Width : -1;
+  }
+
+  void Write(const std::string& name, const BmpRecipe& recipe)
+  {
+    WriteBytes(Folder.Path() / name, MakeBmp(recipe));
+  }
+
+  TempFolder Folder;
+  int DecoderCalls = 0;
+};
+
+} // namespace
+
+TEST_F(BitmapLoading, UnusableFileEmptiesTheSlotAndKeepsTheName)
+{
+  InstallCountingDecoder();
+  Write("lamp.bmp", {.Width = 12, .Height = 10, .Bits = 4});
+  BitmapNames[2] = "lamp.bmp";
+  std::string problem = "stale";
+  ASSERT_TRUE(LoadBitmapSlot(2, &problem));
+  EXPECT_EQ(problem, "");
+  EXPECT_EQ(CountingPicture::Live, 1);
+
+  // The file goes away: the old picture is released and the slot is empty.
+  fs::remove(Folder.Path() / "lamp.bmp");
+  EXPECT_TRUE(LoadBitmapSlot(2, &problem));
+  EXPECT_EQ(BitmapNames[2], "lamp.bmp");
+  EXPECT_EQ(BitmapImages[2].Width, 0);
+  EXPECT_EQ(BitmapImages[2].Height, 0);
+  EXPECT_EQ(BitmapImages[2].Bitmap, nullptr);
+  EXPECT_EQ(BitmapImages[2].Palette, nullptr);
+  EXPECT_EQ(CountingPicture::Live, 0);
+  EXPECT_EQ(problem, "The bitmap file " + (Folder.Path() / "lamp.bmp").string() +
+                         " could not be read: it does not exist.");
+
+  // Other kinds of unusable file, each reported with its reason.
+  WriteBytes(Folder.Path() / "lamp.bmp", {'G', 'I', 'F', '8', '9', 'a'});
+  LoadBitmapSlot(2, &problem);
+  EXPECT_NE(problem.find("lamp.bmp could not be read: it is not a BMP file."), std::string::npos);
+  fs::remove(Folder.Path() / "lamp.bmp");
+  fs::create_directory(Folder.Path() / "lamp.bmp");
+  LoadBitmapSlot(2, &problem);
+  EXPECT_NE(problem.find("folder"), std::string::npos);
+  fs::remove(Folder.Path() / "lamp.bmp");
+
+  // A file past the size limit is refused without being read whole.
+  Write("big.bmp", {.Bits = 24});
+  fs::resize_file(Folder.Path() / "big.bmp", MaxBitmapFileBytes + 1);
+  BitmapNames[3] = "big.bmp";
+  LoadBitmapSlot(3, &problem);
+  EXPECT_NE(problem.find("larger than 64 MiB"), std::string::npos);
+  EXPECT_EQ(BitmapImages[3].Palette, nullptr);
+
+  BitmapNames[4].clear();
+  EXPECT_TRUE(LoadBitmapSlot(4, &problem));
+  EXPECT_EQ(problem, "Bitmap 4 has no file name.");
+  EXPECT_EQ(DecoderCalls, 1);
+
+  // Slots outside the table change nothing.
+  problem = "untouched";
+  EXPECT_FALSE(LoadBitmapSlot(-1, &problem));
+  EXPECT_FALSE(LoadBitmapSlot(MaxBitmaps, &problem));
+  EXPECT_EQ(problem, "untouched");
+  EXPECT_TRUE(LoadBitmapSlot(2)); // no problem text wanted
+}
+
+TEST_F(BitmapLoading, ReloadingReplacesPictureSizeAndPalette)
+{
+  InstallCountingDecoder();
+  Write("pump.bmp", {.Width = 16, .Height = 8, .Bits = 8});
+  BitmapNames[0] = "pump.bmp";
+  BitmapCount = 1;
+  std::string problem;
+  LoadBitmapSlot(0, &problem);
+  EXPECT_EQ(problem, "");
+  EXPECT_EQ(BitmapImages[0].Width, 16);
+  EXPECT_EQ(BitmapImages[0].Height, 8);
+  EXPECT_EQ(PictureWidth(0), 16);
+  ASSERT_NE(BitmapImages[0].Palette, nullptr);
+  EXPECT_EQ(BitmapImages[0].Palette->Entries.size(), 256u);
+  EXPECT_EQ(BitmapImages[0].Palette->Entries[7], TestColour(7));
+
+  Write("pump.bmp", {.Width = 32, .Height = 24, .Bits = 24});
+  LoadBitmapSlot(0, &problem);
+  LoadBitmapSlot(0, &problem);
+  EXPECT_EQ(problem, "");
+  EXPECT_EQ(BitmapImages[0].Width, 32);
+  EXPECT_EQ(BitmapImages[0].Height, 24);
+  EXPECT_EQ(PictureWidth(0), 32);
+  ASSERT_NE(BitmapImages[0].Palette, nullptr);
+  EXPECT_TRUE(BitmapImages[0].Palette->Halftone);
+  EXPECT_EQ(CountingPicture::Live, 1);
+  EXPECT_EQ(DecoderCalls, 3);
+
+  // A decoder that gives nothing makes the file unreadable.
+  SetPictureDecoder([](std::span<const std::uint8_t>, const BmpInfo&) { return nullptr; });
+  LoadBitmapSlot(0, &problem);
+  EXPECT_NE(problem.find("could not be decoded"), std::string::npos);
+  EXPECT_EQ(BitmapImages[0].Width, 0);
+  EXPECT_EQ(BitmapImages[0].Palette, nullptr);
+  EXPECT_EQ(CountingPicture::Live, 0);
+
+  // Without a decoder the slot gets size and palette but no picture.
+  SetPictureDecoder({});
+  LoadBitmapSlot(0, &problem);
+  EXPECT_EQ(problem, "");
+  EXPECT_EQ(BitmapImages[0].Width, 32);
+  EXPECT_EQ(BitmapImages[0].Bitmap, nullptr);
+  EXPECT_NE(BitmapImages[0].Palette, nullptr);
+}
+
+TEST_F(BitmapLoading, LoadAllStopsAtTheBitmapCount)
+{
+  InstallCountingDecoder();
+  Write("a.bmp", {.Width = 10, .Height = 10, .Bits = 1});
+  Write("c.bmp", {.Width = 30, .Height = 20, .Bits = 4});
+  BitmapNames[0] = "a.bmp";
+  BitmapNames[1] = "b.bmp";
+  BitmapNames[2] = "c.bmp";
+  BitmapNames[3] = "a.bmp";
+  for (auto& slot : BitmapImages) slot.Width = -7; // marks slots left alone
+
+  EXPECT_TRUE(LoadAllBitmapSlots().empty());
+  EXPECT_EQ(DecoderCalls, 0);
+  EXPECT_EQ(BitmapImages[0].Width, -7);
+
+  BitmapCount = 3;
+  const std::vector<std::string> problems = LoadAllBitmapSlots();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("b.bmp could not be read: it does not exist."), std::string::npos);
+  EXPECT_EQ(BitmapImages[0].Width, 10);
+  EXPECT_EQ(BitmapImages[2].Width, 30);
+  EXPECT_EQ(BitmapImages[1].Width, 0);
+  EXPECT_EQ(BitmapImages[3].Width, -7); // beyond the count
+  EXPECT_EQ(CountingPicture::Live, 2);
+}
+
+TEST_F(BitmapLoading, NamesAreFoundIgnoringLetterCase)
+{
+  fs::create_directory(Folder.Path() / "pumps");
+  Write("pumps/pump.bmp", {.Width = 48, .Height = 32, .Bits = 8});
+  BitmapNames[5] = "PUMPS\\PUMP.BMP";
+  std::string problem;
+  LoadBitmapSlot(5, &problem);
+  EXPECT_EQ(problem, "");
+  EXPECT_EQ(BitmapImages[5].Width, 48);
+  EXPECT_EQ(BitmapImages[5].Height, 32);
+  EXPECT_EQ(BitmapNames[5], "PUMPS\\PUMP.BMP");
+}

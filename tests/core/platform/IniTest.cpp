@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+
+#include "platform/Ini.h"
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniTest : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    root_ = fs::temp_directory_path() / ("tovel-ini-" + std::to_string(std::random_device{}()));
+    fs::create_directories(root_);
+    for (const char* name : {"KESTRO2_INI", "XDG_CONFIG_HOME", "HOME"}) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  void TearDown() override
+  {
+    for (const auto& [name, value] : saved_) {
+      if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+      else
+        unsetenv(name.c_str());
+    }
+    std::error_code ec;
+    fs::remove_all(root_, ec);
+  }
+  fs::path Write(const fs::path& relative, const std::string& text)
+  {
+    const fs::path file = root_ / relative;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+    return file;
+  }
+  fs::path root_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+} // namespace
+
+TEST_F(IniTest, ReadsValuesTheWayWindowsDoes)
+{
+  const fs::path ini = Write("k.ini", "TOVELS=outside any section\r\n"
+                                      "[Other]\r\n"
+                                      "Tovels=wrong section\r\n"
+                                      "  [ Locations ]  \r\n"
+                                      ";TOVELS=a comment\r\n"
+                                      "\ttovels\t =  \"D:\\My Tovels\"  \r\n"
+                                      "TOVELS=second of the same key\r\n"
+                                      "Single='quoted'\n"
+                                      "Mixed=\"half'\n"
+                                      "Empty=\n"
+                                      "Equation=a=b\n"
+                                      "Bytes=J\xF6rg \x80\n"
+                                      "[LOCATIONS]\n"
+                                      "Later=in a repeated section\n");
+  const auto read = [&](std::string_view section, std::string_view key) {
+    return ReadProfileString(ini, section, key, "DEFAULT");
+  };
+  EXPECT_EQ(read("LOCATIONS", "TOVELS"), "D:\\My Tovels");
+  EXPECT_EQ(read("other", "TOVELS"), "wrong section");
+  EXPECT_EQ(read("LOCATIONS", "single"), "quoted");
+  EXPECT_EQ(read("LOCATIONS", "MIXED"), "\"half'");
+  EXPECT_EQ(read("LOCATIONS", "EMPTY"), "");
+  EXPECT_EQ(read("LOCATIONS", "Equation"), "a=b");
+  EXPECT_EQ(read("LOCATIONS", "Bytes"), "J\xF6rg \x80");
+  EXPECT_EQ(read("LOCATIONS", "Later"), "DEFAULT");
+  EXPECT_EQ(read("LOCATIONS", "Missing"), "DEFAULT");
+  EXPECT_EQ(read("Missing", "TOVELS"), "DEFAULT");
+  EXPECT_EQ(ReadProfileString(root_ / "none.ini", "LOCATIONS", "TOVELS", "C:\\"), "C:\\");
+  EXPECT_EQ(ReadProfileString(root_, "LOCATIONS", "TOVELS", "C:\\"), "C:\\"); // a folder
+}
+
+TEST_F(IniTest, CutsLongValues)
+{
+  const std::string longValue(300, 'v');
+  const fs::path ini = Write("long.ini", "\xEF\xBB\xBF[LOCATIONS]\nTOVELS=" + longValue + "\n");
+  EXPECT_EQ(ReadProfileString(ini, KestroSection, KestroTovelsKey, KestroTovelsDefault),
+            longValue.substr(0, 255));
+  EXPECT_EQ(ReadProfileString(ini, "LOCATIONS", "TOVELS", "", 3), "vvv");
+  EXPECT_EQ(ReadProfileString(ini, "LOCATIONS", "NONE", "abcdef", 3), "abc");
+  EXPECT_EQ(ReadProfileString(ini, "LOCATIONS", "TOVELS", "", 0), "");
+}
+
+TEST_F(IniTest, FindsTheSettingsFile)
+{
+  setenv("KESTRO2_INI", (root_ / "named.ini").c_str(), 1);
+  EXPECT_EQ(FindKestroIni(), root_ / "named.ini");
+  EXPECT_EQ(ReadTovelsFolderSetting(), "C:\\"); // named but missing
+
+  setenv("KESTRO2_INI", "", 1);
+  setenv("XDG_CONFIG_HOME", (root_ / "xdg").c_str(), 1);
+  EXPECT_EQ(FindKestroIni(), "/etc/KESTRO2.INI");
+  Write("xdg/KESTRO2.INI", "[LOCATIONS]\nTOVELS=/srv/tovels\n");
+  EXPECT_EQ(FindKestroIni(), root_ / "xdg/KESTRO2.INI");
+  EXPECT_EQ(ReadTovelsFolderSetting(), "/srv/tovels");
+
+  unsetenv("KESTRO2_INI");
+  unsetenv("XDG_CONFIG_HOME");
+  setenv("HOME", (root_ / "home").c_str(), 1);
+  EXPECT_EQ(FindKestroIni(), "/etc/KESTRO2.INI");
+  Write("home/.config/KESTRO2.INI", "");
+  EXPECT_EQ(FindKestroIni(), root_ / "home/.config/KESTRO2.INI");
+}
+
+TEST_F(IniTest, TovelsFolderComesBackAsModelBytes)
+{
+  const fs::path ini = Write("k.ini", "");
+  setenv("KESTRO2_INI", ini.c_str(), 1);
+  const auto tovelsFor = [&](const std::string& value) {
+    Write("k.ini", "[LOCATIONS]\r\nTOVELS=" + value + "\r\n");
+    return ReadTovelsFolderSetting();
+  };
+  EXPECT_EQ(tovelsFor("/home/j\xC3\xB6rg/tovels"), "/home/j\xF6rg/tovels"); // written as UTF-8
+  EXPECT_EQ(tovelsFor("D:\\J\xF6rg"), "D:\\J\xF6rg");                       // already bytes
+  EXPECT_EQ(tovelsFor("/home/\xE4\xB8\xAD"), "/home/\xE4\xB8\xAD");         // nothing to convert to
+  // 300 two-byte characters: converted first, then cut to 255 bytes.
+  std::string wide;
+  for (int i = 0; i < 300; ++i) wide += "\xC3\xA9";
+  EXPECT_EQ(tovelsFor("/" + wide), "/" + std::string(254, '\xE9'));
+}

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "platform/Listing.h"
+
+using namespace platform;
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+namespace {
+
+class ListingTest : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    root_ = fs::temp_directory_path() / ("tovel-listing-" + std::to_string(std::random_device{}()));
+    fs::create_directories(root_);
+  }
+  void TearDown() override
+  {
+    std::error_code ec;
+    fs::remove_all(root_, ec);
+  }
+  void MakeFiles(std::initializer_list<const char*> names)
+  {
+    for (const char* name : names) std::ofstream(root_ / name) << "x";
+  }
+  fs::path root_;
+};
+
+} // namespace
+
+TEST(Wildcard, MatchesTheWindowsWay)
+{
+  for (const char* name : {"a.bmp", "B.BMP", "c.Bmp", "x.y.bmp"}) {
+    EXPECT_TRUE(MatchesWildcard(name, "*.BMP")) << name;
+  }
+  for (const char* name : {"a.bmpx", "bmp", "abmp", "a.bm"}) {
+    EXPECT_FALSE(MatchesWildcard(name, "*.BMP")) << name;
+  }
+  EXPECT_TRUE(MatchesWildcard("README", "*."));
+  EXPECT_FALSE(MatchesWildcard("x.txt", "*."));
+  EXPECT_FALSE(MatchesWildcard(".hidden", "*."));
+  EXPECT_TRUE(MatchesWildcard("README", "*.*"));
+  EXPECT_TRUE(MatchesWildcard("a.b.c", "*.*"));
+  EXPECT_TRUE(MatchesWildcard("pump1.tvl", "PUMP?.TVL"));
+  EXPECT_FALSE(MatchesWildcard("pump12.tvl", "pump?.tvl"));
+  EXPECT_FALSE(MatchesWildcard("pump.tvl", "pump?.tvl"));
+  EXPECT_TRUE(MatchesWildcard("mississippi", "m*iss*ppi"));
+  EXPECT_FALSE(MatchesWildcard("mississippi", "m*iss*ppx"));
+  EXPECT_TRUE(MatchesWildcard("\xC4rger.tvl", "\xE4*.TVL"));
+  EXPECT_TRUE(MatchesWildcard("anything", "*"));
+  EXPECT_FALSE(MatchesWildcard("anything", ""));
+}
+
+TEST_F(ListingTest, ListsMatchingFilesSortedIgnoringCase)
+{
+  MakeFiles({"x.txt", "README", "Zeta", "alpha", "a.bmp", "A.BMP", "B.BMP", "c.Bmp", "d.bmpx",
+             "bmp", "m\xC3\xBCller.bmp", "\xE4\xB8\xAD.bmp", "\xFF.bmp"});
+  fs::create_directory(root_ / "sub");
+  fs::create_directory(root_ / "pics.bmp");
+  fs::create_symlink(root_ / "a.bmp", root_ / "link.bmp");
+  fs::create_symlink(root_ / "gone.bmp", root_ / "dangling.bmp");
+
+  EXPECT_EQ(ListFiles(root_, "*."), (Names{"alpha", "bmp", "README", "Zeta"}));
+  // Names without a Windows-1252 form are left out; accented letters sort
+  // last; names equal but for case come in byte order.
+  EXPECT_EQ(ListFiles(root_, "*.BMP"),
+            (Names{"A.BMP", "a.bmp", "B.BMP", "c.Bmp", "link.bmp", "m\xC3\xBCller.bmp"}));
+  EXPECT_EQ(ListFiles(root_, "?.txt"), (Names{"x.txt"}));
+  EXPECT_TRUE(ListFiles(root_, "*.tvl").empty());
+}
+
+TEST_F(ListingTest, ListsFoldersAndToleratesMissingOnes)
+{
+  MakeFiles({"file", "other.txt"});
+  for (const char* name : {"sub", "Alpha", "dotted.dir", "\xFF"})
+    fs::create_directory(root_ / name);
+  fs::create_directory_symlink(root_ / "sub", root_ / "beta");
+
+  EXPECT_EQ(ListFolders(root_), (Names{"Alpha", "beta", "dotted.dir", "sub"}));
+  EXPECT_TRUE(ListFolders(root_ / "sub").empty());
+
+  EXPECT_TRUE(ListFiles(root_ / "missing", "*.*").empty());
+  EXPECT_TRUE(ListFolders(root_ / "missing").empty());
+  EXPECT_TRUE(ListFiles(root_ / "file", "*.*").empty()); // a file, not a folder
+  EXPECT_TRUE(ListFolders(root_ / "file").empty());
+}
