@@ -26,13 +26,18 @@ COpenTovelDialog::COpenTovelDialog(wxWindow* parent, const std::vector<std::stri
   m_list->Bind(wxEVT_LISTBOX_DCLICK, &COpenTovelDialog::OnOk, this);
 }
 
-void COpenTovelDialog::OnOk(wxCommandEvent&)
+bool COpenTovelDialog::AcceptSelection()
 {
   const int selection = m_list->GetSelection();
   if (selection == wxNOT_FOUND) {
     messages::Show(this, "You must select a given tovel", messages::AppTitle(), wxOK);
-    return;
+    return false;
   }
   m_chosen = m_list->GetString(selection).utf8_string();
-  EndModal(wxID_OK);
+  return true;
+}
+
+void COpenTovelDialog::OnOk(wxCommandEvent&)
+{
+  if (AcceptSelection()) EndModal(wxID_OK);
 }

@@ -18,6 +18,10 @@ public:
 
   wxListBox* GetList() const { return m_list; }
 
+  // Takes the selected entry as the chosen name; without a selection tells
+  // the user to pick one and returns false.
+  bool AcceptSelection();
+
 private:
   void OnOk(wxCommandEvent& event);
 

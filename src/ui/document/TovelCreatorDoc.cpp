@@ -88,7 +88,11 @@ std::filesystem::path CTovelCreatorDoc::AskSavePath(const wxString& title,
   wxFileDialog dialog(m_frame, title, FromPath(platform::NativePath(TovelsFolder)), defaultName,
                       filter, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return {};
-  return std::filesystem::path(dialog.GetPath().utf8_string());
+  wxString path = dialog.GetPath();
+  // GTK's chooser does not know a path that was set while it was never
+  // shown (as when a dialog is answered by a script); the dialog still does.
+  if (path.empty()) path = dialog.wxFileDialogBase::GetPath();
+  return std::filesystem::path(path.utf8_string());
 }
 
 void CTovelCreatorDoc::OnSave(wxCommandEvent&)

@@ -1,0 +1,38 @@
+# make run   installs what is missing, builds and starts the editor on the
+#            bundled sample tovels.
+# make test  installs what is missing, builds with the sanitizers and runs
+#            every test (window tests under Xvfb).
+
+JOBS ?= $(shell nproc)
+RUN_BUILD := build/run
+TEST_BUILD := build/test
+SAMPLES := $(CURDIR)/samples/tovels
+SAMPLE_INI := $(CURDIR)/build/KESTRO2.INI
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+.PHONY: all deps run test build-run build-test clean
+
+all: build-run
+
+deps:
+	@tools/install-deps.sh
+
+build-run: deps
+	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_TESTS=OFF
+	cmake --build $(RUN_BUILD) -j $(JOBS)
+
+run: build-run
+	@mkdir -p build
+	@printf '[LOCATIONS]\r\nTOVELS=%s\r\n' "$(SAMPLES)" > $(SAMPLE_INI)
+	KESTRO2_INI=$(SAMPLE_INI) $(RUN_BUILD)/tovelcreator
+
+build-test: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOVEL_SANITIZE=ON -DTOVEL_WERROR=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+
+test: build-test
+	cd $(TEST_BUILD) && ctest --output-on-failure -L core
+	cd $(TEST_BUILD) && NO_AT_BRIDGE=1 $(XVFB) ctest --output-on-failure -L ui
+
+clean:
+	rm -rf build
