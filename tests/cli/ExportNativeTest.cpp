@@ -1,12 +1,13 @@
 // The batch export through the real executable.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
+
+#include "common/TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -17,25 +18,8 @@ struct RunResult {
   std::string err;
 };
 
-std::string ReadAll(const fs::path& path)
-{
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class ExportNative : public ::testing::Test {
 protected:
-  void SetUp() override
-  {
-    m_dir = fs::temp_directory_path() /
-            ("tovel-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   // Runs the executable with the given arguments (shell-quoted by the caller).
   RunResult Tovelcreator(const std::string& arguments)
   {
@@ -45,17 +29,12 @@ protected:
     RunResult run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = ReadAll(errFile);
+    run.err = ReadFileText(errFile);
     return run;
   }
 
-  fs::path Write(const std::string& name, const std::string& bytes)
-  {
-    std::ofstream(m_dir / name, std::ios::binary) << bytes;
-    return m_dir / name;
-  }
-
-  fs::path m_dir;
+  TempFolder m_temp{"tovel-cli"};
+  const fs::path m_dir = m_temp.Path();
 };
 
 std::string Tables()
@@ -89,12 +68,12 @@ TEST_F(ExportNative, CanonicalFilesRoundTripByteForByte)
   };
   int index = 0;
   for (const auto& bytes : files) {
-    const fs::path in = Write("In" + std::to_string(index), bytes);
+    const fs::path in = m_temp.Write("In" + std::to_string(index), bytes);
     const fs::path out = m_dir / ("Out" + std::to_string(index));
     const RunResult run = Tovelcreator("--export native --output '" + out.string() + "' --tovels-folder '" +
                                  m_dir.string() + "' '" + in.string() + "'");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadAll(out), bytes) << "file " << index;
+    EXPECT_EQ(ReadFileText(out), bytes) << "file " << index;
     ++index;
   }
 }
@@ -103,11 +82,11 @@ TEST_F(ExportNative, ReadsOlderFormsAndWritesTheCanonicalOne)
 {
   // LF line ends and missing trailing tables are accepted; the result has
   // CR LF line ends and all 34 + N lines.
-  const fs::path in = Write("Old", "1;0;\n\n1,2,3,4,2,hello,-1,-1,-1;\n");
+  const fs::path in = m_temp.Write("Old", "1;0;\n\n1,2,3,4,2,hello,-1,-1,-1;\n");
   const fs::path out = m_dir / "New";
   const RunResult run = Tovelcreator("--export native --output '" + out.string() + "' '" + in.string() + "'");
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string text = ReadAll(out);
+  const std::string text = ReadFileText(out);
   EXPECT_EQ(text.substr(0, 41), "1;0;\r\n\r\n1,2,3,4,2,hello,-1,-1,-1;\r\n1,2,3;");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 35);
 }
@@ -121,12 +100,12 @@ TEST_F(ExportNative, FailuresGiveTheUsersMessageAndExitStatus)
   EXPECT_NE(missing.err.find("Nothing was not found."), std::string::npos) << missing.err;
   EXPECT_FALSE(fs::exists(out));
 
-  const fs::path bad = Write("Bad", "45;0;\r\n");
+  const fs::path bad = m_temp.Write("Bad", "45;0;\r\n");
   RunResult refused = Tovelcreator("--export native --output '" + out.string() + "' '" + bad.string() + "'");
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("Bad"), std::string::npos);
 
-  const fs::path good = Write("Good", "0;0;\r\n\r\n" + Tables());
+  const fs::path good = m_temp.Write("Good", "0;0;\r\n\r\n" + Tables());
   RunResult unwritable = Tovelcreator("--export native --output '" + (m_dir / "no" / "Out").string() +
                                 "' '" + good.string() + "'");
   EXPECT_EQ(unwritable.status, 1);

@@ -15,7 +15,10 @@ constexpr int PageHeight = 320;
 
 CTovelView::CTovelView(wxWindow* parent) : wxScrolledCanvas(parent, wxID_ANY)
 {
-  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_APPWORKSPACE));
+  // The page must stand out: some desktop themes give a white workspace.
+  wxColour workspace = wxSystemSettings::GetColour(wxSYS_COLOUR_APPWORKSPACE);
+  if (workspace == *wxWHITE) workspace = wxColour(171, 171, 171);
+  SetBackgroundColour(workspace);
   SetScrollbars(1, 1, PageWidth, PageHeight);
 }
 

@@ -4,6 +4,7 @@
 
 #include "BmpMaker.h"
 #include "bitmaps/BitmapLoading.h"
+#include "common/TempFolder.h"
 #include "model/Tovel.h"
 
 namespace fs = std::filesystem;

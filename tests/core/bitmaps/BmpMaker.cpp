@@ -1,7 +1,6 @@
 #include "BmpMaker.h"
 
 #include <fstream>
-#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -90,21 +89,4 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("could not write " + path.string());
-}
-
-TempFolder::TempFolder()
-{
-  std::random_device random;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    Folder = std::filesystem::temp_directory_path() /
-             ("tovel-bitmaps-" + std::to_string(random()) + "-" + std::to_string(attempt));
-    if (std::filesystem::create_directory(Folder)) return;
-  }
-  throw std::runtime_error("could not make a temporary folder");
-}
-
-TempFolder::~TempFolder()
-{
-  std::error_code ignored;
-  std::filesystem::remove_all(Folder, ignored);
 }

@@ -27,17 +27,3 @@ PaletteEntry TestColour(int i);
 std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe);
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
-
-// A fresh empty folder under the system's temporary folder, removed with
-// everything in it when the object goes.
-class TempFolder {
-public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return Folder; }
-
-private:
-  std::filesystem::path Folder;
-};

@@ -2,9 +2,9 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "common/TempFolder.h"
 #include "model/LeadingNumber.h"
 #include "model/TovelFile.h"
 
@@ -218,8 +218,8 @@ TEST(TovelFile, ReadTovelChangesNothingWhenTheFileIsRefused)
   ItemCount = 1;
   ItemTable[0] = {1, 2, 3, 4, 0, 0, {"keep", "-1", "-1", "-1"}};
   CurrentItem = 0;
-  const auto folder = std::filesystem::temp_directory_path() / "tovel-read-test";
-  std::filesystem::create_directories(folder);
+  const TempFolder temp("tovel-read-test");
+  const auto& folder = temp.Path();
 
   auto missing = ReadTovel(folder / "NoSuchTovel");
   ASSERT_TRUE(missing);
@@ -227,26 +227,25 @@ TEST(TovelFile, ReadTovelChangesNothingWhenTheFileIsRefused)
   EXPECT_EQ(ItemCount, 1);
   EXPECT_EQ(CurrentItem, 0);
 
-  { std::ofstream(folder / "Empty"); }
+  temp.Write("Empty", "");
   auto empty = ReadTovel(folder / "Empty");
   ASSERT_TRUE(empty);
   EXPECT_NE(empty->find("Empty"), std::string::npos);
   EXPECT_EQ(ItemTable[0].Contents[0], "keep");
 
   ItemCount = 0;
-  { std::ofstream(folder / "Good") << "1;0;\r\n\r\n5,5,9,9,2,new,-1,-1,-1;\r\n"; }
+  temp.Write("Good", "1;0;\r\n\r\n5,5,9,9,2,new,-1,-1,-1;\r\n");
   EXPECT_FALSE(ReadTovel(folder / "Good"));
   EXPECT_EQ(ItemCount, 1);
   EXPECT_EQ(CurrentItem, -1);
   EXPECT_EQ(ItemTable[0].Contents[0], "new");
-  std::filesystem::remove_all(folder);
   ResetTovel();
 }
 
 TEST(TovelFile, FailedWriteLeavesThePreviousFile)
 {
-  const auto folder = std::filesystem::temp_directory_path() / "tovel-write-test";
-  std::filesystem::create_directories(folder);
+  const TempFolder temp("tovel-write-test");
+  const auto& folder = temp.Path();
   ResetTovel();
   ItemCount = 1;
   ItemTable[0] = {1, 2, 3, 4, 2, 0, {"first", "-1", "-1", "-1"}};
@@ -268,6 +267,5 @@ TEST(TovelFile, FailedWriteLeavesThePreviousFile)
   auto read = ReadTovelFile(folder / "Keep");
   ASSERT_TRUE(read.Tables);
   EXPECT_EQ(read.Tables->ItemTable[0].Contents[0], "first");
-  std::filesystem::remove_all(folder);
   ResetTovel();
 }

@@ -2,10 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <random>
 
+#include "common/TempFolder.h"
 #include "platform/Ini.h"
 
 using namespace platform;
@@ -17,8 +16,6 @@ class IniTest : public ::testing::Test {
 protected:
   void SetUp() override
   {
-    root_ = fs::temp_directory_path() / ("tovel-ini-" + std::to_string(std::random_device{}()));
-    fs::create_directories(root_);
     for (const char* name : {"KESTRO2_INI", "XDG_CONFIG_HOME", "HOME"}) {
       const char* value = std::getenv(name);
       saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
@@ -32,17 +29,9 @@ protected:
       else
         unsetenv(name.c_str());
     }
-    std::error_code ec;
-    fs::remove_all(root_, ec);
   }
-  fs::path Write(const fs::path& relative, const std::string& text)
-  {
-    const fs::path file = root_ / relative;
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-    return file;
-  }
-  fs::path root_;
+  TempFolder folder_{"tovel-ini"};
+  const fs::path root_ = folder_.Path();
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
@@ -50,20 +39,20 @@ protected:
 
 TEST_F(IniTest, ReadsValuesTheWayWindowsDoes)
 {
-  const fs::path ini = Write("k.ini", "TOVELS=outside any section\r\n"
-                                      "[Other]\r\n"
-                                      "Tovels=wrong section\r\n"
-                                      "  [ Locations ]  \r\n"
-                                      ";TOVELS=a comment\r\n"
-                                      "\ttovels\t =  \"D:\\My Tovels\"  \r\n"
-                                      "TOVELS=second of the same key\r\n"
-                                      "Single='quoted'\n"
-                                      "Mixed=\"half'\n"
-                                      "Empty=\n"
-                                      "Equation=a=b\n"
-                                      "Bytes=J\xF6rg \x80\n"
-                                      "[LOCATIONS]\n"
-                                      "Later=in a repeated section\n");
+  const fs::path ini = folder_.Write("k.ini", "TOVELS=outside any section\r\n"
+                                              "[Other]\r\n"
+                                              "Tovels=wrong section\r\n"
+                                              "  [ Locations ]  \r\n"
+                                              ";TOVELS=a comment\r\n"
+                                              "\ttovels\t =  \"D:\\My Tovels\"  \r\n"
+                                              "TOVELS=second of the same key\r\n"
+                                              "Single='quoted'\n"
+                                              "Mixed=\"half'\n"
+                                              "Empty=\n"
+                                              "Equation=a=b\n"
+                                              "Bytes=J\xF6rg \x80\n"
+                                              "[LOCATIONS]\n"
+                                              "Later=in a repeated section\n");
   const auto read = [&](std::string_view section, std::string_view key) {
     return ReadProfileString(ini, section, key, "DEFAULT");
   };
@@ -84,7 +73,8 @@ TEST_F(IniTest, ReadsValuesTheWayWindowsDoes)
 TEST_F(IniTest, CutsLongValues)
 {
   const std::string longValue(300, 'v');
-  const fs::path ini = Write("long.ini", "\xEF\xBB\xBF[LOCATIONS]\nTOVELS=" + longValue + "\n");
+  const fs::path ini =
+      folder_.Write("long.ini", "\xEF\xBB\xBF[LOCATIONS]\nTOVELS=" + longValue + "\n");
   EXPECT_EQ(ReadProfileString(ini, KestroSection, KestroTovelsKey, KestroTovelsDefault),
             longValue.substr(0, 255));
   EXPECT_EQ(ReadProfileString(ini, "LOCATIONS", "TOVELS", "", 3), "vvv");
@@ -101,7 +91,7 @@ TEST_F(IniTest, FindsTheSettingsFile)
   setenv("KESTRO2_INI", "", 1);
   setenv("XDG_CONFIG_HOME", (root_ / "xdg").c_str(), 1);
   EXPECT_EQ(FindKestroIni(), "/etc/KESTRO2.INI");
-  Write("xdg/KESTRO2.INI", "[LOCATIONS]\nTOVELS=/srv/tovels\n");
+  folder_.Write("xdg/KESTRO2.INI", "[LOCATIONS]\nTOVELS=/srv/tovels\n");
   EXPECT_EQ(FindKestroIni(), root_ / "xdg/KESTRO2.INI");
   EXPECT_EQ(ReadTovelsFolderSetting(), "/srv/tovels");
 
@@ -109,16 +99,16 @@ TEST_F(IniTest, FindsTheSettingsFile)
   unsetenv("XDG_CONFIG_HOME");
   setenv("HOME", (root_ / "home").c_str(), 1);
   EXPECT_EQ(FindKestroIni(), "/etc/KESTRO2.INI");
-  Write("home/.config/KESTRO2.INI", "");
+  folder_.Write("home/.config/KESTRO2.INI", "");
   EXPECT_EQ(FindKestroIni(), root_ / "home/.config/KESTRO2.INI");
 }
 
 TEST_F(IniTest, TovelsFolderComesBackAsModelBytes)
 {
-  const fs::path ini = Write("k.ini", "");
+  const fs::path ini = folder_.Write("k.ini", "");
   setenv("KESTRO2_INI", ini.c_str(), 1);
   const auto tovelsFor = [&](const std::string& value) {
-    Write("k.ini", "[LOCATIONS]\r\nTOVELS=" + value + "\r\n");
+    folder_.Write("k.ini", "[LOCATIONS]\r\nTOVELS=" + value + "\r\n");
     return ReadTovelsFolderSetting();
   };
   EXPECT_EQ(tovelsFor("/home/j\xC3\xB6rg/tovels"), "/home/j\xF6rg/tovels"); // written as UTF-8

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 
+#include "common/TempFolder.h"
 #include "platform/Listing.h"
 
 using namespace platform;
@@ -14,21 +13,12 @@ namespace {
 
 class ListingTest : public ::testing::Test {
 protected:
-  void SetUp() override
-  {
-    root_ = fs::temp_directory_path() / ("tovel-listing-" + std::to_string(std::random_device{}()));
-    fs::create_directories(root_);
-  }
-  void TearDown() override
-  {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-  }
   void MakeFiles(std::initializer_list<const char*> names)
   {
-    for (const char* name : names) std::ofstream(root_ / name) << "x";
+    for (const char* name : names) folder_.Write(name, "x");
   }
-  fs::path root_;
+  TempFolder folder_{"tovel-listing"};
+  const fs::path root_ = folder_.Path();
 };
 
 } // namespace

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 
+#include "common/TempFolder.h"
 #include "platform/Paths.h"
 
 using namespace platform;
@@ -13,21 +12,7 @@ namespace {
 
 class NativePathTest : public ::testing::Test {
 protected:
-  void SetUp() override
-  {
-    root_ = fs::temp_directory_path() / ("tovel-paths-" + std::to_string(std::random_device{}()));
-    fs::create_directories(root_);
-  }
-  void TearDown() override
-  {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-  }
-  void MakeFile(const fs::path& relative)
-  {
-    fs::create_directories((root_ / relative).parent_path());
-    std::ofstream(root_ / relative) << "x";
-  }
+  void MakeFile(const fs::path& relative) { folder_.Write(relative, "x"); }
   // The temporary folder written the way a tovel made on Windows names it.
   std::string WindowsRoot() const
   {
@@ -37,7 +22,8 @@ protected:
     }
     return text;
   }
-  fs::path root_;
+  TempFolder folder_{"tovel-paths"};
+  const fs::path root_ = folder_.Path();
 };
 
 } // namespace

@@ -96,7 +96,7 @@ TEST_F(MainFrame, ClosingAsksToSaveChanges)
 
 TEST_F(MainFrame, DroppedFileIsOpenedAndRead)
 {
-  const auto path = WriteFile("Dropped", SmallTovel("dropped text", 0));
+  const auto path = m_tovels.Write("Dropped", SmallTovel("dropped text", 0));
   wxArrayString files;
   files.Add(wxString::FromUTF8(path.string()));
   auto* target = dynamic_cast<wxFileDropTarget*>(m_frame->GetDropTarget());

@@ -40,10 +40,10 @@ ExpectDialog<wxFileDialog> SaveTo(const std::filesystem::path& path, const wxStr
 
 TEST_F(DocumentCommands, OpenListsOnlyExtensionlessFiles)
 {
-  WriteFile("Alpha", SmallTovel("alpha"));
-  WriteFile("beta", SmallTovel("beta"));
-  WriteFile("notes.txt", "x");
-  WriteFile("Folder/inner", "x");
+  m_tovels.Write("Alpha", SmallTovel("alpha"));
+  m_tovels.Write("beta", SmallTovel("beta"));
+  m_tovels.Write("notes.txt", "x");
+  m_tovels.Write("Folder/inner", "x");
   wxArrayString listed;
   wxTEST_DIALOG(Command(ids::FileOpen), ExpectDialog<COpenTovelDialog>([&](COpenTovelDialog* dialog) {
                   EXPECT_EQ(dialog->GetTitle(), "Open Tovel");
@@ -59,7 +59,7 @@ TEST_F(DocumentCommands, OpenListsOnlyExtensionlessFiles)
 
 TEST_F(DocumentCommands, OpenWithoutSelectionAsksForOne)
 {
-  WriteFile("Alpha", SmallTovel("alpha"));
+  m_tovels.Write("Alpha", SmallTovel("alpha"));
   wxTEST_DIALOG(Command(ids::FileOpen), ExpectDialog<COpenTovelDialog>([](COpenTovelDialog* dialog) {
                   bool accepted = true;
                   wxTEST_DIALOG(accepted = dialog->AcceptSelection(),
@@ -72,7 +72,7 @@ TEST_F(DocumentCommands, OpenWithoutSelectionAsksForOne)
 
 TEST_F(DocumentCommands, OpenReadsTheTovelAndSaveWritesItBack)
 {
-  const auto path = WriteFile("Alpha", SmallTovel("alpha", 0));
+  const auto path = m_tovels.Write("Alpha", SmallTovel("alpha", 0));
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
   EXPECT_EQ(m_frame->GetTitle(), "Alpha - TovelCreator");
   ASSERT_EQ(ItemCount, 1);
@@ -84,7 +84,7 @@ TEST_F(DocumentCommands, OpenReadsTheTovelAndSaveWritesItBack)
   m_frame->GetDocument()->Modify(true);
   Command(ids::FileSave);
   EXPECT_FALSE(m_frame->GetDocument()->IsModified());
-  EXPECT_EQ(ReadFile(path), SmallTovel("changed", 0));
+  EXPECT_EQ(ReadFileText(path), SmallTovel("changed", 0));
 
   // Set Tovels Directory elsewhere: Save still writes to the opened file.
   const auto other = m_folder / "other";
@@ -98,7 +98,7 @@ TEST_F(DocumentCommands, OpenReadsTheTovelAndSaveWritesItBack)
   EXPECT_EQ(TovelsFolder, other.string());
   ItemTable[0].Contents[0] = "again";
   Command(ids::FileSave);
-  EXPECT_EQ(ReadFile(path), SmallTovel("again", 0));
+  EXPECT_EQ(ReadFileText(path), SmallTovel("again", 0));
 }
 
 TEST_F(DocumentCommands, SaveOnANewTovelAsksForAFile)
@@ -111,7 +111,7 @@ TEST_F(DocumentCommands, SaveOnANewTovelAsksForAFile)
   EXPECT_EQ(m_frame->GetTitle(), "Fresh - TovelCreator");
   EXPECT_EQ(m_frame->GetDocument()->TovelPath(), target);
   EXPECT_FALSE(m_frame->GetDocument()->IsModified());
-  EXPECT_EQ(ReadFile(target), SmallTovel("fresh"));
+  EXPECT_EQ(ReadFileText(target), SmallTovel("fresh"));
 
   // Save As to a folder that does not exist: the error is shown and the
   // document keeps its file, title and modified flag.
@@ -125,7 +125,7 @@ TEST_F(DocumentCommands, SaveOnANewTovelAsksForAFile)
 
 TEST_F(DocumentCommands, NewAsksFirstAndCancelKeepsEverything)
 {
-  WriteFile("Alpha", SmallTovel("alpha"));
+  m_tovels.Write("Alpha", SmallTovel("alpha"));
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
   m_frame->GetDocument()->Modify(true);
 
@@ -139,13 +139,13 @@ TEST_F(DocumentCommands, NewAsksFirstAndCancelKeepsEverything)
   EXPECT_EQ(m_frame->GetTitle(), "Untitled - TovelCreator");
   EXPECT_TRUE(m_frame->GetDocument()->TovelPath().empty());
   EXPECT_FALSE(m_frame->GetDocument()->IsModified());
-  EXPECT_EQ(ReadFile(m_folder / "Alpha"), SmallTovel("alpha"));
+  EXPECT_EQ(ReadFileText(m_folder / "Alpha"), SmallTovel("alpha"));
 }
 
 TEST_F(DocumentCommands, AFileThatCannotBeReadLeavesTheTovelAlone)
 {
-  WriteFile("Alpha", SmallTovel("alpha"));
-  WriteFile("Broken", "99;0;\r\n");
+  m_tovels.Write("Alpha", SmallTovel("alpha"));
+  m_tovels.Write("Broken", "99;0;\r\n");
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
   m_frame->GetDocument()->Modify(true);
 
@@ -173,8 +173,8 @@ TEST_F(DocumentCommands, OpenLoadsBitmapsAndReportsMissingOnes)
   // A tovel naming a bitmap that is not there: the slot stays empty with
   // its name, the user is told once, and the tovel opens.
   TovelsFolder = m_folder.string();
-  WriteFile("lamps/lamp.bmp", "not a picture");
-  WriteFile("Lamps", "0;2;\r\nlamps\\lamp.bmp;lamps\\gone.bmp;\r\n" + TableLines());
+  m_tovels.Write("lamps/lamp.bmp", "not a picture");
+  m_tovels.Write("Lamps", "0;2;\r\nlamps\\lamp.bmp;lamps\\gone.bmp;\r\n" + TableLines());
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Lamps"),
                 ExpectMessageContaining("gone.bmp", wxID_OK));
   EXPECT_EQ(m_frame->GetTitle(), "Lamps - TovelCreator");

@@ -1,8 +1,5 @@
 #include "support/FrameFixture.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <wx/app.h>
 
 #include "app/MainFrame.h"
@@ -11,10 +8,6 @@
 
 void FrameFixture::SetUp()
 {
-  m_folder = std::filesystem::temp_directory_path() /
-             ("tovel-ui-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  std::filesystem::remove_all(m_folder);
-  std::filesystem::create_directories(m_folder);
   TovelsFolder = m_folder.string();
   m_frame = new CMainFrame;
   m_frame->Show();
@@ -25,7 +18,6 @@ void FrameFixture::TearDown()
   m_frame->GetDocument()->Modify(false);
   m_frame->Destroy();
   Flush();
-  std::filesystem::remove_all(m_folder);
 }
 
 void FrameFixture::Command(int id)
@@ -39,22 +31,6 @@ void FrameFixture::Flush()
 {
   wxTheApp->ProcessPendingEvents();
   wxTheApp->ProcessIdle();
-}
-
-std::filesystem::path FrameFixture::WriteFile(const std::string& name, const std::string& bytes)
-{
-  const auto path = m_folder / name;
-  std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path;
-}
-
-std::string FrameFixture::ReadFile(const std::filesystem::path& path)
-{
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 std::string SmallTovel(const std::string& text, int inputLink)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/TempFolder.h"
+
 class CMainFrame;
 
 class FrameFixture : public ::testing::Test {
@@ -17,11 +19,10 @@ protected:
   void Command(int id);
   // Lets queued calls and idle work run.
   void Flush();
-  // Writes a file into the tovels folder.
-  std::filesystem::path WriteFile(const std::string& name, const std::string& bytes);
-  std::string ReadFile(const std::filesystem::path& path);
 
-  std::filesystem::path m_folder;
+  // The tovels folder the window works in, new for every test.
+  TempFolder m_tovels{"tovel-ui"};
+  const std::filesystem::path m_folder = m_tovels.Path();
   CMainFrame* m_frame = nullptr;
 };
 
