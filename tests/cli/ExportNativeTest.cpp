@@ -48,7 +48,7 @@ std::string Tables()
   return lines;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ExportNative, CanonicalFilesRoundTripByteForByte)
 {
@@ -70,8 +70,9 @@ TEST_F(ExportNative, CanonicalFilesRoundTripByteForByte)
   for (const auto& bytes : files) {
     const fs::path in = m_temp.Write("In" + std::to_string(index), bytes);
     const fs::path out = m_dir / ("Out" + std::to_string(index));
-    const RunResult run = Tovelcreator("--export native --output '" + out.string() + "' --tovels-folder '" +
-                                 m_dir.string() + "' '" + in.string() + "'");
+    const RunResult run =
+        Tovelcreator("--export native --output '" + out.string() + "' --tovels-folder '" +
+                     m_dir.string() + "' '" + in.string() + "'");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadFileText(out), bytes) << "file " << index;
     ++index;
@@ -84,7 +85,8 @@ TEST_F(ExportNative, ReadsOlderFormsAndWritesTheCanonicalOne)
   // CR LF line ends and all 34 + N lines.
   const fs::path in = m_temp.Write("Old", "1;0;\n\n1,2,3,4,2,hello,-1,-1,-1;\n");
   const fs::path out = m_dir / "New";
-  const RunResult run = Tovelcreator("--export native --output '" + out.string() + "' '" + in.string() + "'");
+  const RunResult run =
+      Tovelcreator("--export native --output '" + out.string() + "' '" + in.string() + "'");
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string text = ReadFileText(out);
   EXPECT_EQ(text.substr(0, 41), "1;0;\r\n\r\n1,2,3,4,2,hello,-1,-1,-1;\r\n1,2,3;");
@@ -95,19 +97,20 @@ TEST_F(ExportNative, FailuresGiveTheUsersMessageAndExitStatus)
 {
   const fs::path out = m_dir / "Out";
   RunResult missing = Tovelcreator("--export native --output '" + out.string() + "' '" +
-                             (m_dir / "Nothing").string() + "'");
+                                   (m_dir / "Nothing").string() + "'");
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("Nothing was not found."), std::string::npos) << missing.err;
   EXPECT_FALSE(fs::exists(out));
 
   const fs::path bad = m_temp.Write("Bad", "45;0;\r\n");
-  RunResult refused = Tovelcreator("--export native --output '" + out.string() + "' '" + bad.string() + "'");
+  RunResult refused =
+      Tovelcreator("--export native --output '" + out.string() + "' '" + bad.string() + "'");
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("Bad"), std::string::npos);
 
   const fs::path good = m_temp.Write("Good", "0;0;\r\n\r\n" + Tables());
-  RunResult unwritable = Tovelcreator("--export native --output '" + (m_dir / "no" / "Out").string() +
-                                "' '" + good.string() + "'");
+  RunResult unwritable = Tovelcreator(
+      "--export native --output '" + (m_dir / "no" / "Out").string() + "' '" + good.string() + "'");
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("contains an invalid path"), std::string::npos);
 

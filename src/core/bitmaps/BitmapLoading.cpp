@@ -2,10 +2,10 @@
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <utility>
 
 #include "model/Tovel.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/Windows1252.h"
 
@@ -19,12 +19,6 @@ PictureDecoder& InstalledDecoder()
   return decoder;
 }
 
-std::string DisplayText(const fs::path& path)
-{
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 // Reads the whole file into bytes, or gives the reason it cannot be used.
 std::string ReadBitmapFile(const fs::path& path, std::vector<std::uint8_t>& bytes)
 {
@@ -35,20 +29,11 @@ std::string ReadBitmapFile(const fs::path& path, std::vector<std::uint8_t>& byte
   const std::uintmax_t size = fs::file_size(path, error);
   if (!error && size > MaxBitmapFileBytes) return "it is larger than 64 MiB";
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "it could not be opened";
-  // Read in pieces up to one byte past the limit, so that a file that grows
-  // or reports no size is still caught without reading all of it.
-  constexpr std::size_t Piece = 64 * 1024;
-  std::vector<char> buffer(Piece);
-  while (bytes.size() <= MaxBitmapFileBytes) {
-    in.read(buffer.data(), static_cast<std::streamsize>(Piece));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(got));
-    if (got < Piece) break;
-  }
-  if (in.bad()) return "reading it failed";
-  if (bytes.size() > MaxBitmapFileBytes) return "it is larger than 64 MiB";
+  auto file = platform::ReadFileBytes(path, MaxBitmapFileBytes);
+  if (!file.Error.empty()) return "it could not be opened or read";
+  // A file that grew past the limit since its size was asked.
+  if (file.Truncated) return "it is larger than 64 MiB";
+  bytes = std::move(file.Bytes);
   return {};
 }
 
@@ -85,7 +70,7 @@ bool LoadBitmapSlot(int slot, std::string* problem)
   BmpReadResult header;
   try {
     const fs::path path = platform::NativePath(windowsPath);
-    shownPath = DisplayText(path);
+    shownPath = platform::DisplayPath(path);
     reason = ReadBitmapFile(path, bytes);
     if (reason.empty()) {
       header = ReadBmpHeader(bytes);

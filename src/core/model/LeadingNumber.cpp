@@ -10,7 +10,7 @@ bool IsSpace(char c)
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-}  // namespace
+} // namespace
 
 int LeadingNumber(std::string_view text)
 {

@@ -39,7 +39,7 @@ struct TovelItem {
   int Right = 0;
   int Bottom = 0;
   int Flags = 0;
-  int State = 0;  // 0..3 = the Contents entry shown; -1 hides the item
+  int State = 0; // 0..3 = the Contents entry shown; -1 hides the item
   std::array<std::string, 4> Contents;
 
   bool operator==(const TovelItem&) const = default;
@@ -50,7 +50,7 @@ struct TovelTables {
   std::array<TovelItem, MaxItems> ItemTable;
   int ItemCount = 0;
   int CurrentItem = -1;
-  std::array<std::string, MaxBitmaps> BitmapNames;  // empty = no name
+  std::array<std::string, MaxBitmaps> BitmapNames; // empty = no name
   int BitmapCount = 0;
   int InputLinks[InputCount][3] = {};
   int OutputLinks[OutputCount][3] = {};
@@ -66,7 +66,7 @@ struct TovelTables {
 
 // The loaded form of one bitmap name: the picture, its palette and size.
 struct BitmapSlot {
-  std::unique_ptr<Picture> Bitmap;  // none when the file could not be read
+  std::unique_ptr<Picture> Bitmap; // none when the file could not be read
   std::unique_ptr<ColourPalette> Palette;
   int Width = 0;
   int Height = 0;

@@ -41,8 +41,9 @@ public:
   explicit LineSource(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
   const std::string& Next()
   {
+    static const std::string none;
     if (m_next < m_lines.size()) ++m_next;
-    return m_lines[m_next - 1];
+    return m_next == 0 ? none : m_lines[m_next - 1];
   }
 
 private:
@@ -56,8 +57,10 @@ class FieldCursor {
 public:
   explicit FieldCursor(std::string_view line) : m_line(line)
   {
-    if (!m_line.empty() && m_line.back() == '\n') m_content = m_line.size() - 1;
-    else m_content = m_line.size();
+    if (!m_line.empty() && m_line.back() == '\n')
+      m_content = m_line.size() - 1;
+    else
+      m_content = m_line.size();
   }
   int Number() const { return LeadingNumber(m_line.substr(m_pos)); }
   void SkipPast(char separator)
@@ -118,7 +121,7 @@ std::string WithCrLf(const std::string& text)
   return out;
 }
 
-}  // namespace
+} // namespace
 
 TovelParseResult ParseTovel(std::string_view bytes)
 {
@@ -215,11 +218,11 @@ TovelReadResult ReadTovelFile(const std::filesystem::path& path)
     result.Error = file.Error;
     return result;
   }
-  const std::string_view bytes(reinterpret_cast<const char*>(file.Bytes.data()),
-                               file.Bytes.size());
+  const std::string_view bytes(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size());
   auto parsed = ParseTovel(bytes);
   if (!parsed.Tables) {
-    result.Error = platform::DisplayPath(path) + " cannot be opened as a tovel: " + parsed.Problem + ".";
+    result.Error =
+        platform::DisplayPath(path) + " cannot be opened as a tovel: " + parsed.Problem + ".";
     return result;
   }
   result.Tables = std::move(parsed.Tables);

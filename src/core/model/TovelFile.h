@@ -14,8 +14,8 @@
 constexpr std::size_t MaxTovelLineBytes = 511;
 
 struct TovelParseResult {
-  std::optional<TovelTables> Tables;  // every State 0, CurrentItem -1
-  std::string Problem;                // why the bytes were refused, when they were
+  std::optional<TovelTables> Tables; // every State 0, CurrentItem -1
+  std::string Problem;               // why the bytes were refused, when they were
 };
 
 // Parses the bytes of a tovel file into fresh tables. Refuses only what
@@ -29,7 +29,7 @@ std::string FormatTovel(const TovelTables& tables);
 
 struct TovelReadResult {
   std::optional<TovelTables> Tables;
-  std::string Error;  // the message to show, naming the file, when the read failed
+  std::string Error; // the message to show, naming the file, when the read failed
 };
 
 // Reads a tovel file into fresh tables; the open tovel is not touched.

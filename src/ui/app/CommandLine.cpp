@@ -21,7 +21,7 @@ const char* const Usage =
     "The tovels folder comes from KESTRO2.INI (section LOCATIONS, key TOVELS);\n"
     "--tovels-folder overrides it.\n";
 
-}  // namespace
+} // namespace
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
 {
@@ -36,27 +36,35 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
       }
       return arguments[++i];
     };
-    if (argument == "--help" || argument == "-h") line.mode = CommandLine::Mode::Help;
-    else if (argument == "--version") line.mode = CommandLine::Mode::Version;
+    if (argument == "--help" || argument == "-h")
+      line.mode = CommandLine::Mode::Help;
+    else if (argument == "--version")
+      line.mode = CommandLine::Mode::Version;
     else if (argument == "--export") {
       line.mode = CommandLine::Mode::Export;
       line.format = value("--export");
-    } else if (argument == "--output") line.output = value("--output");
+    } else if (argument == "--output")
+      line.output = value("--output");
     else if (argument == "--tovels-folder") {
       line.tovelsFolder = value("--tovels-folder");
       line.tovelsFolderGiven = true;
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "--")
       parse.error = "unknown option " + argument;
-    else if (!line.file.empty()) parse.error = "more than one file named";
+    else if (!line.file.empty())
+      parse.error = "more than one file named";
     else if (argument == "--") {
       if (i + 1 < arguments.size()) line.file = arguments[++i];
-    } else line.file = argument;
+    } else
+      line.file = argument;
     if (!parse.error.empty()) return parse;
   }
   if (line.mode == CommandLine::Mode::Export) {
-    if (line.format != "native") parse.error = "unknown export form '" + line.format + "'";
-    else if (line.output.empty()) parse.error = "--export needs --output OUT";
-    else if (line.file.empty()) parse.error = "--export needs the tovel FILE to read";
+    if (line.format != "native")
+      parse.error = "unknown export form '" + line.format + "'";
+    else if (line.output.empty())
+      parse.error = "--export needs --output OUT";
+    else if (line.file.empty())
+      parse.error = "--export needs the tovel FILE to read";
   } else if (line.mode == CommandLine::Mode::Editor && !line.output.empty())
     parse.error = "--output is only for --export";
   return parse;
@@ -85,7 +93,8 @@ int RunBatch(const CommandLine& line)
 
   if (line.tovelsFolderGiven) {
     auto folder = platform::Utf8ToCp1252(line.tovelsFolder);
-    if (!folder) return ReportUsageError("the tovels folder name holds characters tovels cannot store");
+    if (!folder)
+      return ReportUsageError("the tovels folder name holds characters tovels cannot store");
     TovelsFolder = *folder;
   } else
     TovelsFolder = platform::ReadTovelsFolderSetting();

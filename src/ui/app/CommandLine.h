@@ -8,16 +8,16 @@
 struct CommandLine {
   enum class Mode { Editor, Export, Help, Version };
   Mode mode = Mode::Editor;
-  std::string file;          // the tovel to open or export (native path)
-  std::string format;        // export form: "native"
-  std::string output;        // export target (native path)
-  std::string tovelsFolder;  // overrides the settings file when not empty
+  std::string file;         // the tovel to open or export (native path)
+  std::string format;       // export form: "native"
+  std::string output;       // export target (native path)
+  std::string tovelsFolder; // overrides the settings file when not empty
   bool tovelsFolderGiven = false;
 };
 
 struct CommandLineParse {
   CommandLine line;
-  std::string error;  // a usage error, when not empty
+  std::string error; // a usage error, when not empty
 };
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments);

@@ -11,37 +11,36 @@
 #include "model/Tovel.h"
 #include "resources/ResourceIds.h"
 
-wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
-  EVT_MENU(ids::FileNew, CMainFrame::OnNew)
-  EVT_MENU(ids::FileOpen, CMainFrame::OnOpen)
-  EVT_MENU(ids::SetTovelsDirectory, CMainFrame::OnSetTovelsDirectory)
-  EVT_MENU(ids::RefreshBitmaps, CMainFrame::OnRefreshBitmaps)
-  EVT_CLOSE(CMainFrame::OnClose)
-wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame) EVT_MENU(ids::FileNew, CMainFrame::OnNew)
+    EVT_MENU(ids::FileOpen, CMainFrame::OnOpen)
+        EVT_MENU(ids::SetTovelsDirectory, CMainFrame::OnSetTovelsDirectory)
+            EVT_MENU(ids::RefreshBitmaps, CMainFrame::OnRefreshBitmaps)
+                EVT_CLOSE(CMainFrame::OnClose) wxEND_EVENT_TABLE()
 
-namespace {
+                    namespace
+{
 
-constexpr int ItemListWidth = 200;
+  constexpr int ItemListWidth = 200;
 
-// Opens the first file dropped on the main window.
-class TovelDropTarget : public wxFileDropTarget {
-public:
-  explicit TovelDropTarget(CMainFrame* frame) : m_frame(frame) {}
-  bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override
-  {
-    if (files.empty()) return false;
-    // Open after the drop has finished, so that no question is asked while
-    // the drag is still in progress.
-    const std::filesystem::path path(files[0].utf8_string());
-    m_frame->CallAfter([frame = m_frame, path] { frame->OpenTovelFile(path); });
-    return true;
-  }
+  // Opens the first file dropped on the main window.
+  class TovelDropTarget : public wxFileDropTarget {
+  public:
+    explicit TovelDropTarget(CMainFrame* frame) : m_frame(frame) {}
+    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override
+    {
+      if (files.empty()) return false;
+      // Open after the drop has finished, so that no question is asked while
+      // the drag is still in progress.
+      const std::filesystem::path path(files[0].utf8_string());
+      m_frame->CallAfter([frame = m_frame, path] { frame->OpenTovelFile(path); });
+      return true;
+    }
 
-private:
-  CMainFrame* m_frame;
-};
+  private:
+    CMainFrame* m_frame;
+  };
 
-}  // namespace
+} // namespace
 
 CMainFrame::CMainFrame()
     : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(1024, 768),
@@ -96,7 +95,7 @@ void CMainFrame::CreateMenuBar()
 
 void CMainFrame::CreatePanes()
 {
-  m_splitter = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+  m_splitter = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, GetClientSize(),
                                     wxSP_LIVE_UPDATE | wxSP_3DSASH);
   m_splitter->SetMinimumPaneSize(1);
   m_objectsView = new CObjectsView(m_splitter);

@@ -25,4 +25,4 @@ void ShowFileError(wxWindow* parent, const wxString& text)
   Show(parent, text, AppTitle(), wxOK | wxICON_ERROR);
 }
 
-}  // namespace messages
+} // namespace messages

@@ -8,9 +8,9 @@ class wxWindow;
 
 namespace messages {
 
-extern const wxString WarningCaption;       // "Warning from Tovel Creator"
-extern const wxString ErrorCaption;         // "Error from Tovel Creator"
-extern const wxString ConfirmationCaption;  // "Confirmation from Tovel Creator"
+extern const wxString WarningCaption;      // "Warning from Tovel Creator"
+extern const wxString ErrorCaption;        // "Error from Tovel Creator"
+extern const wxString ConfirmationCaption; // "Confirmation from Tovel Creator"
 
 // The application title, "TovelCreator": caption of the framework's boxes.
 wxString AppTitle();
@@ -22,4 +22,4 @@ int Show(wxWindow* parent, const wxString& text, const wxString& caption, long s
 // A file error: stop icon, the application title as caption.
 void ShowFileError(wxWindow* parent, const wxString& text);
 
-}  // namespace messages
+} // namespace messages

@@ -10,12 +10,10 @@
 #include "platform/Windows1252.h"
 #include "resources/ResourceIds.h"
 
-wxBEGIN_EVENT_TABLE(CTovelCreatorApp, wxApp)
-  EVT_MENU(ids::AppExit, CTovelCreatorApp::OnAppExit)
-  EVT_MENU(ids::AppAbout, CTovelCreatorApp::OnAppAbout)
-wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CTovelCreatorApp, wxApp) EVT_MENU(ids::AppExit, CTovelCreatorApp::OnAppExit)
+    EVT_MENU(ids::AppAbout, CTovelCreatorApp::OnAppAbout) wxEND_EVENT_TABLE()
 
-void CTovelCreatorApp::ConfigureProcess()
+        void CTovelCreatorApp::ConfigureProcess()
 {
   // The per-user settings live under "TovelGenerator"; nothing is stored
   // there and no recent-file list is kept.

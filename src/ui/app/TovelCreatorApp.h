@@ -27,4 +27,3 @@ private:
 
   wxDECLARE_EVENT_TABLE();
 };
-

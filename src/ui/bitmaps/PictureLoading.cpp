@@ -22,7 +22,7 @@ void InstallPictureDecoder()
         wxMemoryInputStream stream(file.data(), file.size());
         wxImage image;
         {
-          wxLogNull quiet;  // a bad file is reported once by the caller
+          wxLogNull quiet; // a bad file is reported once by the caller
           if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP)) return nullptr;
         }
         if (image.GetWidth() != info.Width || image.GetHeight() != info.Height) return nullptr;

@@ -14,8 +14,8 @@ COpenTovelDialog::COpenTovelDialog(wxWindow* parent, const std::vector<std::stri
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(new wxStaticText(this, wxID_ANY, "Tovels in the current Tovels folder:"),
              wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
-  m_list = new wxListBox(this, ids::OpenTovelList, wxDefaultPosition, wxSize(260, 220), 0,
-                         nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
+  m_list = new wxListBox(this, ids::OpenTovelList, wxDefaultPosition, wxSize(260, 220), 0, nullptr,
+                         wxLB_SINGLE | wxLB_ALWAYS_SB);
   for (const auto& name : names) m_list->Append(wxString::FromUTF8(name));
   sizer->Add(m_list, wxSizerFlags(1).Expand().Border());
   sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), wxSizerFlags().Expand().Border());

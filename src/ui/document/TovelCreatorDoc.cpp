@@ -11,20 +11,20 @@
 #include "resources/ResourceIds.h"
 
 wxBEGIN_EVENT_TABLE(CTovelCreatorDoc, wxEvtHandler)
-  EVT_MENU(ids::FileSave, CTovelCreatorDoc::OnSave)
-  EVT_MENU(ids::FileSaveAs, CTovelCreatorDoc::OnSaveAs)
-wxEND_EVENT_TABLE()
+    EVT_MENU(ids::FileSave, CTovelCreatorDoc::OnSave)
+        EVT_MENU(ids::FileSaveAs, CTovelCreatorDoc::OnSaveAs) wxEND_EVENT_TABLE()
 
-namespace {
-
-const wxString UntitledTitle = "Untitled";
-
-wxString FromPath(const std::filesystem::path& path)
+            namespace
 {
-  return wxString::FromUTF8(path.string());
-}
 
-}  // namespace
+  const wxString UntitledTitle = "Untitled";
+
+  wxString FromPath(const std::filesystem::path& path)
+  {
+    return wxString::FromUTF8(path.string());
+  }
+
+} // namespace
 
 CTovelCreatorDoc::CTovelCreatorDoc(wxFrame* frame) : m_frame(frame), m_title(UntitledTitle) {}
 
@@ -97,8 +97,10 @@ std::filesystem::path CTovelCreatorDoc::AskSavePath(const wxString& title,
 
 void CTovelCreatorDoc::OnSave(wxCommandEvent&)
 {
-  if (m_tovelPath.empty()) DoSaveAs();
-  else WriteTovel(m_tovelPath);
+  if (m_tovelPath.empty())
+    DoSaveAs();
+  else
+    WriteTovel(m_tovelPath);
 }
 
 void CTovelCreatorDoc::OnSaveAs(wxCommandEvent&)

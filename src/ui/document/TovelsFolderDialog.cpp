@@ -15,8 +15,8 @@ CTovelsFolderDialog::CTovelsFolderDialog(wxWindow* parent, const std::string& fo
   auto* row = new wxBoxSizer(wxHORIZONTAL);
   row->Add(new wxStaticText(this, wxID_ANY, "Tovels folder :"),
            wxSizerFlags().CentreVertical().Border(wxRIGHT));
-  m_edit = new wxTextCtrl(this, ids::TovelsFolderEdit, ToWx(folder), wxDefaultPosition,
-                          wxSize(320, -1));
+  m_edit =
+      new wxTextCtrl(this, ids::TovelsFolderEdit, ToWx(folder), wxDefaultPosition, wxSize(320, -1));
   row->Add(m_edit, wxSizerFlags(1).CentreVertical());
   sizer->Add(row, wxSizerFlags().Expand().Border());
   sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), wxSizerFlags().Expand().Border());

@@ -32,7 +32,8 @@ void CObjectsView::OnDraw(wxDC& dc)
     dc.SetTextForeground(i == CurrentItem ? *wxBLUE : *wxBLACK);
     dc.DrawText(wxString::Format("%02d", i), 4, y);
     wxString contents;
-    if (item.Flags & FlagText) contents = ToWx(item.Contents[0]);
+    if (item.Flags & FlagText)
+      contents = ToWx(item.Contents[0]);
     else
       for (const auto& entry : item.Contents) contents += ToWx(entry) + " ";
     dc.DrawText(contents, 40, y);

@@ -11,7 +11,7 @@
 namespace {
 constexpr int PageWidth = 400;
 constexpr int PageHeight = 320;
-}  // namespace
+} // namespace
 
 CTovelView::CTovelView(wxWindow* parent) : wxScrolledCanvas(parent, wxID_ANY)
 {
@@ -55,5 +55,6 @@ void CTovelView::DrawItem(wxDC& dc, const TovelItem& item, wxPoint origin)
     return;
   }
   const wxBitmap* bitmap = SlotBitmap(LeadingNumber(entry));
-  if (bitmap && bitmap->IsOk()) dc.DrawBitmap(*bitmap, rect.x, rect.GetBottom() + 1 - bitmap->GetHeight());
+  if (bitmap && bitmap->IsOk())
+    dc.DrawBitmap(*bitmap, rect.x, rect.GetBottom() + 1 - bitmap->GetHeight());
 }

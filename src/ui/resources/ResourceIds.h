@@ -55,4 +55,4 @@ constexpr int TovelsFolderEdit = 1009;
 constexpr int OpenTovelDialog = 134;
 constexpr int OpenTovelList = 1014;
 
-}  // namespace ids
+} // namespace ids

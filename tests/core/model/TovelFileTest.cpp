@@ -38,7 +38,7 @@ TovelTables Parse(const std::string& bytes)
   return result.Tables.value_or(TovelTables{});
 }
 
-}  // namespace
+} // namespace
 
 TEST(LeadingNumber, ReadsAsTheStandardConversionDoes)
 {
@@ -183,15 +183,15 @@ TEST(TovelFile, LongLinesAreReadIn511ByteParts)
   // tables shift by one line.
   const std::string longer(511, 'n');
   TovelTables shifted = Parse("0;1;\n" + longer + ";\n" + EmptyTableLines());
-  EXPECT_EQ(shifted.BitmapNames[0], longer);  // no ';' within the first 511 bytes
-  EXPECT_EQ(shifted.InputLinks[0][0], 0);     // read from the ";\n" rest
+  EXPECT_EQ(shifted.BitmapNames[0], longer); // no ';' within the first 511 bytes
+  EXPECT_EQ(shifted.InputLinks[0][0], 0);    // read from the ";\n" rest
   EXPECT_EQ(shifted.InputLinks[1][0], -1);
 }
 
 TEST(TovelFile, MissingSeparatorsNeverReachPastTheLine)
 {
-  TovelTables read = Parse("2;1;\nno-semicolon\n5,6\n1,2,3,4,5,text-without-end\n" +
-                           EmptyTableLines());
+  TovelTables read =
+      Parse("2;1;\nno-semicolon\n5,6\n1,2,3,4,5,text-without-end\n" + EmptyTableLines());
   EXPECT_EQ(read.BitmapNames[0], "no-semicolon");
   EXPECT_EQ(read.ItemTable[0].Left, 5);
   EXPECT_EQ(read.ItemTable[0].Top, 6);
@@ -262,7 +262,7 @@ TEST(TovelFile, FailedWriteLeavesThePreviousFile)
   EXPECT_TRUE(WriteTovel(folder / "Dir"));
   std::size_t entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
-  EXPECT_EQ(entries, 2u);  // Keep and Dir
+  EXPECT_EQ(entries, 2u); // Keep and Dir
 
   auto read = ReadTovelFile(folder / "Keep");
   ASSERT_TRUE(read.Tables);

@@ -11,7 +11,7 @@ public:
   static inline int Live = 0;
 };
 
-}  // namespace
+} // namespace
 
 TEST(Tovel, ResetEmptiesEverythingButTheItemSlots)
 {
@@ -41,7 +41,7 @@ TEST(Tovel, ResetEmptiesEverythingButTheItemSlots)
     EXPECT_FALSE(slot.Palette);
   }
   EXPECT_EQ(CountedPicture::Live, 0);
-  EXPECT_EQ(BitmapImages[0].Width, 48);  // sizes are left as they were
+  EXPECT_EQ(BitmapImages[0].Width, 48); // sizes are left as they were
   for (const auto& row : InputLinks)
     for (int entry : row) EXPECT_EQ(entry, -1);
   for (const auto& row : OutputLinks)

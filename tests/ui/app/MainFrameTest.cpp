@@ -26,6 +26,8 @@ TEST_F(MainFrame, StartsOnAnEmptyUntitledTovel)
   EXPECT_TRUE(m_frame->GetDocument()->TovelPath().empty());
 
   // Item list on the left, 200 pixels wide; tovel view on the right.
+  m_frame->SendSizeEvent();
+  Flush();
   wxSplitterWindow* splitter = m_frame->GetSplitter();
   ASSERT_TRUE(splitter->IsSplit());
   EXPECT_EQ(splitter->GetSplitMode(), wxSPLIT_VERTICAL);
@@ -59,7 +61,8 @@ TEST_F(MainFrame, MenusHoldTheDocumentCommandsInOrder)
   ASSERT_EQ(items.size(), file.size());
   std::size_t index = 0;
   for (const wxMenuItem* item : items) {
-    if (file[index].first == wxID_SEPARATOR) EXPECT_TRUE(item->IsSeparator()) << index;
+    if (file[index].first == wxID_SEPARATOR)
+      EXPECT_TRUE(item->IsSeparator()) << index;
     else {
       EXPECT_EQ(item->GetId(), file[index].first) << index;
       EXPECT_EQ(item->GetItemLabel(), file[index].second) << index;
@@ -92,6 +95,12 @@ TEST_F(MainFrame, ClosingAsksToSaveChanges)
                   return wxID_CANCEL;
                 }));
   EXPECT_TRUE(m_frame->GetDocument()->IsModified());
+
+  // Exit asks the same question.
+  wxTEST_DIALOG(Command(ids::AppExit),
+                ExpectMessage("Save changes to Untitled?", "TovelCreator", wxID_CANCEL));
+  Flush();
+  EXPECT_TRUE(m_frame->IsShown());
 }
 
 TEST_F(MainFrame, DroppedFileIsOpenedAndRead)

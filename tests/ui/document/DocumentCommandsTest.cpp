@@ -36,7 +36,7 @@ ExpectDialog<wxFileDialog> SaveTo(const std::filesystem::path& path, const wxStr
   });
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(DocumentCommands, OpenListsOnlyExtensionlessFiles)
 {
@@ -45,7 +45,8 @@ TEST_F(DocumentCommands, OpenListsOnlyExtensionlessFiles)
   m_tovels.Write("notes.txt", "x");
   m_tovels.Write("Folder/inner", "x");
   wxArrayString listed;
-  wxTEST_DIALOG(Command(ids::FileOpen), ExpectDialog<COpenTovelDialog>([&](COpenTovelDialog* dialog) {
+  wxTEST_DIALOG(Command(ids::FileOpen),
+                ExpectDialog<COpenTovelDialog>([&](COpenTovelDialog* dialog) {
                   EXPECT_EQ(dialog->GetTitle(), "Open Tovel");
                   EXPECT_EQ(dialog->GetList()->GetSelection(), wxNOT_FOUND);
                   listed = dialog->GetList()->GetStrings();
@@ -60,13 +61,14 @@ TEST_F(DocumentCommands, OpenListsOnlyExtensionlessFiles)
 TEST_F(DocumentCommands, OpenWithoutSelectionAsksForOne)
 {
   m_tovels.Write("Alpha", SmallTovel("alpha"));
-  wxTEST_DIALOG(Command(ids::FileOpen), ExpectDialog<COpenTovelDialog>([](COpenTovelDialog* dialog) {
-                  bool accepted = true;
-                  wxTEST_DIALOG(accepted = dialog->AcceptSelection(),
-                                ExpectMessage("You must select a given tovel", "TovelCreator", wxID_OK));
-                  EXPECT_FALSE(accepted);
-                  return wxID_CANCEL;
-                }));
+  wxTEST_DIALOG(
+      Command(ids::FileOpen), ExpectDialog<COpenTovelDialog>([](COpenTovelDialog* dialog) {
+        bool accepted = true;
+        wxTEST_DIALOG(accepted = dialog->AcceptSelection(),
+                      ExpectMessage("You must select a given tovel", "TovelCreator", wxID_OK));
+        EXPECT_FALSE(accepted);
+        return wxID_CANCEL;
+      }));
   EXPECT_EQ(ItemCount, 0);
 }
 
@@ -129,12 +131,14 @@ TEST_F(DocumentCommands, NewAsksFirstAndCancelKeepsEverything)
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
   m_frame->GetDocument()->Modify(true);
 
-  wxTEST_DIALOG(Command(ids::FileNew), ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_CANCEL));
+  wxTEST_DIALOG(Command(ids::FileNew),
+                ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_CANCEL));
   EXPECT_EQ(ItemCount, 1);
   EXPECT_EQ(m_frame->GetTitle(), "Alpha - TovelCreator");
   EXPECT_TRUE(m_frame->GetDocument()->IsModified());
 
-  wxTEST_DIALOG(Command(ids::FileNew), ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_NO));
+  wxTEST_DIALOG(Command(ids::FileNew),
+                ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_NO));
   EXPECT_EQ(ItemCount, 0);
   EXPECT_EQ(m_frame->GetTitle(), "Untitled - TovelCreator");
   EXPECT_TRUE(m_frame->GetDocument()->TovelPath().empty());
@@ -149,8 +153,9 @@ TEST_F(DocumentCommands, AFileThatCannotBeReadLeavesTheTovelAlone)
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
   m_frame->GetDocument()->Modify(true);
 
-  wxTEST_DIALOG(Command(ids::FileOpen), ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_NO),
-                Choose("Broken"), ExpectMessageContaining("Broken cannot be opened as a tovel", wxID_OK));
+  wxTEST_DIALOG(Command(ids::FileOpen),
+                ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_NO), Choose("Broken"),
+                ExpectMessageContaining("Broken cannot be opened as a tovel", wxID_OK));
   EXPECT_EQ(ItemCount, 1);
   EXPECT_EQ(ItemTable[0].Contents[0], "alpha");
   EXPECT_EQ(m_frame->GetTitle(), "Alpha - TovelCreator");
@@ -159,15 +164,20 @@ TEST_F(DocumentCommands, AFileThatCannotBeReadLeavesTheTovelAlone)
 
 TEST_F(DocumentCommands, OpenLoadsBitmapsAndReportsMissingOnes)
 {
+  // The samples hold 1-, 4-, 8- and 24-bit pictures, some named in another
+  // letter case than on disk.
   TovelsFolder = TOVEL_SAMPLES_DIR "/tovels";
-  wxTEST_DIALOG(Command(ids::FileOpen), Choose("PumpHouse"));
-  ASSERT_GT(BitmapCount, 0);
-  for (int slot = 0; slot < BitmapCount; ++slot) {
-    const wxBitmap* bitmap = SlotBitmap(slot);
-    ASSERT_TRUE(bitmap) << BitmapNames[slot];
-    EXPECT_EQ(bitmap->GetWidth(), BitmapImages[slot].Width);
-    EXPECT_EQ(bitmap->GetHeight(), BitmapImages[slot].Height);
-    EXPECT_TRUE(BitmapImages[slot].Palette);
+  for (const char* sample : {"Conveyor", "Lighthouse", "PumpHouse"}) {
+    wxTEST_DIALOG(Command(ids::FileOpen), Choose(sample));
+    EXPECT_EQ(m_frame->GetTitle(), wxString(sample) + " - TovelCreator");
+    ASSERT_GT(BitmapCount, 0);
+    for (int slot = 0; slot < BitmapCount; ++slot) {
+      const wxBitmap* bitmap = SlotBitmap(slot);
+      ASSERT_TRUE(bitmap) << BitmapNames[slot];
+      EXPECT_EQ(bitmap->GetWidth(), BitmapImages[slot].Width);
+      EXPECT_EQ(bitmap->GetHeight(), BitmapImages[slot].Height);
+      EXPECT_TRUE(BitmapImages[slot].Palette);
+    }
   }
 
   // A tovel naming a bitmap that is not there: the slot stays empty with

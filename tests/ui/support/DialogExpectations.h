@@ -10,8 +10,7 @@
 
 // Answers a dialog of type T by calling a function with it; the function's
 // result is what ShowModal returns.
-template <class T>
-class ExpectDialog : public wxExpectModalBase<T> {
+template <class T> class ExpectDialog : public wxExpectModalBase<T> {
 public:
   explicit ExpectDialog(std::function<int(T*)> answer) : m_answer(std::move(answer)) {}
 
@@ -47,7 +46,9 @@ private:
 // Answers a message box whose text contains a piece.
 class ExpectMessageContaining : public wxExpectModalBase<wxMessageDialog> {
 public:
-  ExpectMessageContaining(wxString piece, int answer) : m_piece(std::move(piece)), m_answer(answer) {}
+  ExpectMessageContaining(wxString piece, int answer) : m_piece(std::move(piece)), m_answer(answer)
+  {
+  }
 
 protected:
   int OnInvoked(wxMessageDialog* dialog) const override

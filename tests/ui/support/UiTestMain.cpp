@@ -19,8 +19,8 @@ namespace {
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg)
 {
-  ADD_FAILURE() << "wxWidgets assertion failed at " << file << ":" << line << " in " << func
-                << ": " << cond << " " << msg;
+  ADD_FAILURE() << "wxWidgets assertion failed at " << file << ":" << line << " in " << func << ": "
+                << cond << " " << msg;
 }
 
 class WxEnvironment : public ::testing::Environment {
@@ -38,7 +38,7 @@ public:
   void TearDown() override { wxEntryCleanup(); }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
