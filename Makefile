@@ -2,6 +2,7 @@
 #            bundled sample tovels.
 # make test  installs what is missing, builds with the sanitizers and runs
 #            every test (window tests under Xvfb).
+# make bench builds and runs the painting benchmark.
 
 JOBS ?= $(shell nproc)
 RUN_BUILD := build/run
@@ -10,7 +11,7 @@ SAMPLES := $(CURDIR)/samples/tovels
 SAMPLE_INI := $(CURDIR)/build/KESTRO2.INI
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps run test build-run build-test clean
+.PHONY: all deps run test bench build-run build-test clean
 
 all: build-run
 
@@ -33,6 +34,12 @@ build-test: deps
 test: build-test
 	cd $(TEST_BUILD) && ctest --output-on-failure -L core
 	cd $(TEST_BUILD) && NO_AT_BRIDGE=1 $(XVFB) ctest --output-on-failure -L ui
+
+# The painting benchmark, built optimised (see docs/performance.md).
+bench: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTOVEL_BUILD_TESTS=OFF -DTOVEL_BUILD_BENCH=ON
+	cmake --build build/bench -j $(JOBS) --target tovel_bench
+	NO_AT_BRIDGE=1 $(XVFB) build/bench/tovel_bench
 
 clean:
 	rm -rf build

@@ -3,7 +3,7 @@
 # are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtest-dev googletest xvfb xauth)
+packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtest-dev googletest libbenchmark-dev xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

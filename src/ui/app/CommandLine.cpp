@@ -16,6 +16,9 @@ const char* const Usage =
     "      Starts the editor, opening the tovel FILE when given.\n"
     "  tovelcreator --export native --output OUT [--tovels-folder DIR] FILE\n"
     "      Reads the tovel FILE and writes it to OUT as the editor saves it.\n"
+    "  tovelcreator --render OUT.png [--zoom Z] [--labels on|off] [--tovels-folder DIR] FILE\n"
+    "      Draws the tovel's page as the editor shows it (zoom 1 to 4, labels\n"
+    "      shown unless off) into a PNG picture. Needs a display.\n"
     "  tovelcreator --help | --version\n"
     "\n"
     "The tovels folder comes from KESTRO2.INI (section LOCATIONS, key TOVELS);\n"
@@ -43,6 +46,21 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
     else if (argument == "--export") {
       line.mode = CommandLine::Mode::Export;
       line.format = value("--export");
+    } else if (argument == "--render") {
+      line.mode = CommandLine::Mode::Render;
+      line.output = value("--render");
+    } else if (argument == "--zoom") {
+      const std::string zoom = value("--zoom");
+      if (zoom.size() == 1 && zoom[0] >= '1' && zoom[0] <= '4')
+        line.zoom = zoom[0] - '0';
+      else if (parse.error.empty())
+        parse.error = "--zoom takes 1, 2, 3 or 4";
+    } else if (argument == "--labels") {
+      const std::string labels = value("--labels");
+      if (labels == "on" || labels == "off")
+        line.labels = labels == "on";
+      else if (parse.error.empty())
+        parse.error = "--labels takes on or off";
     } else if (argument == "--output")
       line.output = value("--output");
     else if (argument == "--tovels-folder") {
@@ -58,13 +76,20 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
       line.file = argument;
     if (!parse.error.empty()) return parse;
   }
-  if (line.mode == CommandLine::Mode::Export) {
+  if (line.tovelsFolderGiven && !platform::Utf8ToCp1252(line.tovelsFolder))
+    parse.error = "the tovels folder's name holds characters that tovels cannot store";
+  else if (line.mode == CommandLine::Mode::Export) {
     if (line.format != "native")
       parse.error = "unknown export form '" + line.format + "'";
     else if (line.output.empty())
       parse.error = "--export needs --output OUT";
     else if (line.file.empty())
       parse.error = "--export needs the tovel FILE to read";
+  } else if (line.mode == CommandLine::Mode::Render) {
+    if (line.output.empty())
+      parse.error = "--render needs the PNG file to write";
+    else if (line.file.empty())
+      parse.error = "--render needs the tovel FILE to read";
   } else if (line.mode == CommandLine::Mode::Editor && !line.output.empty())
     parse.error = "--output is only for --export";
   return parse;
@@ -74,6 +99,22 @@ int ReportUsageError(const std::string& error)
 {
   std::cerr << "tovelcreator: " << error << "\n\n" << Usage;
   return 2;
+}
+
+bool LoadTovelForBatch(const CommandLine& line)
+{
+  if (line.tovelsFolderGiven) {
+    // Checked when the command line was read.
+    TovelsFolder = platform::Utf8ToCp1252(line.tovelsFolder).value_or("");
+  } else
+    TovelsFolder = platform::ReadTovelsFolderSetting();
+
+  if (auto error = ReadTovel(line.file)) {
+    std::cerr << *error << "\n";
+    return false;
+  }
+  for (const auto& problem : LoadAllBitmapSlots()) std::cerr << "Warning: " << problem << "\n";
+  return true;
 }
 
 int RunBatch(const CommandLine& line)
@@ -86,24 +127,13 @@ int RunBatch(const CommandLine& line)
     std::cout << "TovelCreator 1.01\n";
     return 0;
   case CommandLine::Mode::Editor:
+  case CommandLine::Mode::Render:
     return 2;
   case CommandLine::Mode::Export:
     break;
   }
 
-  if (line.tovelsFolderGiven) {
-    auto folder = platform::Utf8ToCp1252(line.tovelsFolder);
-    if (!folder)
-      return ReportUsageError("the tovels folder name holds characters tovels cannot store");
-    TovelsFolder = *folder;
-  } else
-    TovelsFolder = platform::ReadTovelsFolderSetting();
-
-  if (auto error = ReadTovel(line.file)) {
-    std::cerr << *error << "\n";
-    return 1;
-  }
-  for (const auto& problem : LoadAllBitmapSlots()) std::cerr << "Warning: " << problem << "\n";
+  if (!LoadTovelForBatch(line)) return 1;
   if (auto error = platform::WriteFileSafely(line.output, FormatTovel(TheTovel))) {
     std::cerr << *error << "\n";
     return 1;

@@ -6,11 +6,13 @@
 #include <vector>
 
 struct CommandLine {
-  enum class Mode { Editor, Export, Help, Version };
+  enum class Mode { Editor, Export, Render, Help, Version };
   Mode mode = Mode::Editor;
   std::string file;         // the tovel to open or export (native path)
   std::string format;       // export form: "native"
-  std::string output;       // export target (native path)
+  std::string output;       // export or render target (native path)
+  int zoom = 1;             // render: 1 to 4
+  bool labels = true;       // render: draw the label items
   std::string tovelsFolder; // overrides the settings file when not empty
   bool tovelsFolderGiven = false;
 };
@@ -22,9 +24,19 @@ struct CommandLineParse {
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Runs a batch job (export, help, version) and returns the exit status:
-// 0 success, 1 a file could not be read or written, 2 a usage error.
+// Runs a batch job that needs no display (export, help, version) and
+// returns the exit status: 0 success, 1 a file could not be read or
+// written, 2 a usage error.
 int RunBatch(const CommandLine& line);
+
+// Sets the tovels folder from --tovels-folder or the settings file, and
+// reads the tovel FILE with its bitmaps, telling standard error about
+// bitmaps that could not be read. Returns false, having printed the
+// message, when the tovel cannot be read.
+bool LoadTovelForBatch(const CommandLine& line);
+
+// Draws the tovel's page into a PNG file; needs a display.
+int RunRender(const CommandLine& line, int argc, char** argv);
 
 // Prints a usage error and returns the exit status 2.
 int ReportUsageError(const std::string& error);

@@ -12,6 +12,7 @@ int main(int argc, char** argv)
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const CommandLineParse parse = ParseCommandLine(arguments);
   if (!parse.error.empty()) return ReportUsageError(parse.error);
+  if (parse.line.mode == CommandLine::Mode::Render) return RunRender(parse.line, argc, argv);
   if (parse.line.mode != CommandLine::Mode::Editor) return RunBatch(parse.line);
 
   auto* app = new CTovelCreatorApp;

@@ -9,36 +9,31 @@
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "resources/AppImages.h"
+#include "resources/CommandTable.h"
 #include "resources/ResourceIds.h"
 
-wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame) EVT_MENU(ids::FileNew, CMainFrame::OnNew)
-    EVT_MENU(ids::FileOpen, CMainFrame::OnOpen)
-        EVT_MENU(ids::SetTovelsDirectory, CMainFrame::OnSetTovelsDirectory)
-            EVT_MENU(ids::RefreshBitmaps, CMainFrame::OnRefreshBitmaps)
-                EVT_CLOSE(CMainFrame::OnClose) wxEND_EVENT_TABLE()
+namespace {
 
-                    namespace
-{
+constexpr int ItemListWidth = 200;
 
-  constexpr int ItemListWidth = 200;
+// Opens the first file dropped on the main window.
+class TovelDropTarget : public wxFileDropTarget {
+public:
+  explicit TovelDropTarget(CMainFrame* frame) : m_frame(frame) {}
+  bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override
+  {
+    if (files.empty()) return false;
+    // Open after the drop has finished, so that no question is asked while
+    // the drag is still in progress.
+    const std::filesystem::path path(files[0].utf8_string());
+    m_frame->CallAfter([frame = m_frame, path] { frame->OpenTovelFile(path); });
+    return true;
+  }
 
-  // Opens the first file dropped on the main window.
-  class TovelDropTarget : public wxFileDropTarget {
-  public:
-    explicit TovelDropTarget(CMainFrame* frame) : m_frame(frame) {}
-    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override
-    {
-      if (files.empty()) return false;
-      // Open after the drop has finished, so that no question is asked while
-      // the drag is still in progress.
-      const std::filesystem::path path(files[0].utf8_string());
-      m_frame->CallAfter([frame = m_frame, path] { frame->OpenTovelFile(path); });
-      return true;
-    }
-
-  private:
-    CMainFrame* m_frame;
-  };
+private:
+  CMainFrame* m_frame;
+};
 
 } // namespace
 
@@ -52,8 +47,12 @@ CMainFrame::CMainFrame()
   ResetTovel();
 
   PushEventHandler(m_doc);
+  SetIcons(AppIcons());
   CreateMenuBar();
+  CreateMainToolBar();
   CreatePanes();
+  SetAcceleratorTable(MainWindowAccelerators());
+  BindCommandStates();
   SetDropTarget(new TovelDropTarget(this));
   m_doc->OnNewDocument();
 }
@@ -108,6 +107,25 @@ void CMainFrame::UpdateItemListExtent()
   m_objectsView->UpdateItemListExtent();
 }
 
+void CMainFrame::SelectItem(int k)
+{
+  const int previous = CurrentItem;
+  CurrentItem = k;
+  InvalidateItemRow(previous);
+  InvalidateItemRow(k);
+  RefreshPropertiesWindow();
+}
+
+void CMainFrame::RefreshPropertiesWindow()
+{
+  // The Item Properties window does not exist yet.
+}
+
+void CMainFrame::InvalidateItemRow(int i)
+{
+  m_objectsView->InvalidateItemRow(i);
+}
+
 void CMainFrame::OnClose(wxCloseEvent& event)
 {
   if (event.CanVeto() && !m_doc->SaveModified()) {
@@ -116,3 +134,22 @@ void CMainFrame::OnClose(wxCloseEvent& event)
   }
   Destroy();
 }
+
+// The commands the main window handles itself; the document's come
+// first through its pushed handler.
+// clang-format off
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+  EVT_MENU(ids::FileNew, CMainFrame::OnNew)
+  EVT_MENU(ids::FileOpen, CMainFrame::OnOpen)
+  EVT_MENU(ids::SetTovelsDirectory, CMainFrame::OnSetTovelsDirectory)
+  EVT_MENU(ids::RefreshBitmaps, CMainFrame::OnRefreshBitmaps)
+  EVT_MENU(ids::LargeIcons, CMainFrame::OnLargeIcons)
+  EVT_MENU(ids::NextPane, CMainFrame::OnNextPane)
+  EVT_MENU(ids::PrevPane, CMainFrame::OnPrevPane)
+  EVT_MENU(ids::EditUndo, CMainFrame::OnIgnoredKey)
+  EVT_MENU(ids::EditCut, CMainFrame::OnIgnoredKey)
+  EVT_MENU(ids::EditCopy, CMainFrame::OnIgnoredKey)
+  EVT_MENU(ids::EditPaste, CMainFrame::OnIgnoredKey)
+  EVT_CHAR_HOOK(CMainFrame::OnCharHook)
+  EVT_CLOSE(CMainFrame::OnClose)
+wxEND_EVENT_TABLE()

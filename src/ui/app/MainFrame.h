@@ -3,10 +3,15 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <wx/frame.h>
 
+#include "editing/CommandRules.h"
+
 class wxSplitterWindow;
+class wxToolBar;
 class CTovelCreatorDoc;
 class CObjectsView;
 class CTovelView;
@@ -36,9 +41,42 @@ public:
   // Resets the item list's scroll extent after ItemCount changed.
   void UpdateItemListExtent();
 
+  // Makes item k current: its row and the old current row repaint and the
+  // Item Properties window follows. The tovel view is not repainted.
+  void SelectItem(int k);
+
+  // Reloads the Item Properties window from the current item, when the
+  // window exists and an item is current.
+  void RefreshPropertiesWindow();
+
+  // Repaints row i of the item list (-1: the band above row 0).
+  void InvalidateItemRow(int i);
+
+  // The toolbar's image and button sizes as the program sets them (the
+  // platform may draw the buttons a little larger), and whether it shows
+  // the large images.
+  wxSize ToolBitmapSize() const { return m_toolBitmapSize; }
+  wxSize ToolButtonSize() const { return m_toolButtonSize; }
+  bool IsLargeIcons() const { return m_largeIcons; }
+  // Switches the toolbar to its large or small images; the panes move to
+  // make room.
+  void SetLargeIcons(bool large);
+
+  // What the command enabling rules look at, as it is now.
+  EditorState CurrentEditorState() const;
+
+  // The pane that F6 (forward) or Shift+F6 moves the keyboard focus to from
+  // the given window: the other pane. From a window outside both panes,
+  // F6 goes to the item list and Shift+F6 to the tovel view.
+  wxWindow* PaneAfter(wxWindow* focus, bool forward) const;
+
 private:
   void CreateMenuBar();
   void CreatePanes();
+  void CreateMainToolBar();
+  // Puts the buttons on the toolbar with the images of the current size.
+  void FillToolBar();
+  void BindCommandStates();
   // Tells the user which bitmap files could not be read.
   void ReportBitmapProblems(const std::vector<std::string>& problems);
 
@@ -48,6 +86,13 @@ private:
   void OnSetTovelsDirectory(wxCommandEvent& event);
   // Bitmap commands.
   void OnRefreshBitmaps(wxCommandEvent& event);
+  // Toolbar and keys.
+  void OnLargeIcons(wxCommandEvent& event);
+  void OnUpdateCommand(wxUpdateUIEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+  void OnNextPane(wxCommandEvent& event);
+  void OnPrevPane(wxCommandEvent& event);
+  void OnIgnoredKey(wxCommandEvent& event);
 
   void OnClose(wxCloseEvent& event);
 
@@ -55,7 +100,13 @@ private:
   wxSplitterWindow* m_splitter = nullptr;
   CObjectsView* m_objectsView = nullptr;
   CTovelView* m_tovelView = nullptr;
+  wxToolBar* m_toolBar = nullptr;
   bool m_largeIcons = false;
+  wxSize m_toolBitmapSize;
+  wxSize m_toolButtonSize;
+  // The modeless Item Properties window: none until the Properties command
+  // first opens it.
+  wxWindow* m_propertiesWindow = nullptr;
 
   wxDECLARE_EVENT_TABLE();
 };

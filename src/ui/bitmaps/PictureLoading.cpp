@@ -7,11 +7,16 @@
 #include "bitmaps/BitmapLoading.h"
 #include "model/Tovel.h"
 
-const wxBitmap* SlotBitmap(int slot)
+const WxPicture* SlotPicture(int slot)
 {
   if (slot < 0 || slot >= MaxBitmaps) return nullptr;
-  const auto* picture = dynamic_cast<const WxPicture*>(BitmapImages[slot].Bitmap.get());
-  return picture ? &picture->GetBitmap() : nullptr;
+  return dynamic_cast<const WxPicture*>(BitmapImages[slot].Bitmap.get());
+}
+
+const wxBitmap* SlotBitmap(int slot)
+{
+  const WxPicture* picture = SlotPicture(slot);
+  return picture && picture->GetBitmap().IsOk() ? &picture->GetBitmap() : nullptr;
 }
 
 void InstallPictureDecoder()

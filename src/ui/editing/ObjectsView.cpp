@@ -1,41 +1,249 @@
 #include "editing/ObjectsView.h"
 
-#include <wx/dc.h>
+#include <algorithm>
+
+#include <wx/control.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/renderer.h>
 #include <wx/settings.h>
 
+#include "app/MainFrame.h"
 #include "app/ModelText.h"
+#include "bitmaps/PictureLoading.h"
+#include "editing/ItemListGeometry.h"
+#include "editing/TovelView.h"
+#include "model/LeadingNumber.h"
 #include "model/Tovel.h"
 
 namespace {
-constexpr int RowHeight = 20;
+
+// The mouse wheel and the scroll bar arrows move the list by this many
+// pixels a step.
+constexpr int ScrollStep = 10;
+
+const wxColour LightGrey(192, 192, 192);
+
+wxRect ToWxRect(const Rect& r)
+{
+  return {r.Left, r.Top, r.Width(), r.Height()};
 }
 
-CObjectsView::CObjectsView(wxWindow* parent) : wxScrolledCanvas(parent, wxID_ANY)
+Rect Shrunk(const Rect& r, int by)
 {
-  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+  return {r.Left + by, r.Top + by, r.Right - by, r.Bottom - by};
+}
+
+void FillRect(wxDC& dc, const wxRect& r, const wxColour& colour)
+{
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(wxBrush(colour));
+  dc.DrawRectangle(r);
+}
+
+// The system font, made smaller where it is too tall for the header band,
+// so that the labels are not cut.
+wxFont HeaderFont(const wxDC& dc)
+{
+  wxFont font = wxSystemSettings::GetFont(wxSYS_SYSTEM_FONT);
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    wxCoord width = 0;
+    wxCoord height = 0;
+    dc.GetTextExtent("on/fd", &width, &height, nullptr, nullptr, &font);
+    if (height < ItemListHeaderHeight) break;
+    font.SetFractionalPointSize(font.GetFractionalPointSize() * 0.9);
+  }
+  return font;
+}
+
+// A black line one pixel high from x 0 to width, every pixel of it solid.
+void DrawRule(wxDC& dc, int y, int width)
+{
+  FillRect(dc, wxRect(0, y, width, 1), *wxBLACK);
+}
+
+// One line of text centred both ways in r and kept inside it.
+void DrawCentred(wxDC& dc, const wxString& text, const wxRect& r)
+{
+  wxDCClipper clip(dc, r);
+  const wxSize extent = dc.GetTextExtent(text);
+  dc.DrawText(text, r.x + (r.width - extent.x) / 2, r.y + (r.height - extent.y) / 2);
+}
+
+void DrawButtonFrame(wxWindow* window, wxDC& dc, const Rect& cell, bool pushed)
+{
+  wxRendererNative::Get().DrawPushButton(window, dc, ToWxRect(cell),
+                                         pushed ? int{wxCONTROL_PRESSED} : 0);
+}
+
+// The slot a picture entry names, or -1 when the cell stays empty: a
+// negative number, or a slot beyond the bitmaps in use.
+int EntrySlot(const std::string& entry)
+{
+  const int slot = LeadingNumber(entry);
+  return slot >= 0 && slot < BitmapCount && slot < MaxBitmaps ? slot : -1;
+}
+
+} // namespace
+
+CObjectsView::CObjectsView(wxWindow* parent)
+    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                       wxVSCROLL | wxFULL_REPAINT_ON_RESIZE)
+{
+  // Every pixel is painted by PaintTo; nothing is erased beforehand, so
+  // rows do not flicker when they repaint.
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  SetScrollRate(0, ScrollStep);
+  Bind(wxEVT_SIZE, &CObjectsView::OnSize, this);
+  Bind(wxEVT_LEFT_DOWN, &CObjectsView::OnLeftDown, this);
+  UpdateItemListExtent();
+}
+
+void CObjectsView::RecomputeRowHeight()
+{
+  const int scrollBar = std::max(0, wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this));
+  const int height = ItemListRowHeight(GetSize().x, scrollBar);
+  if (height != m_rowHeight) {
+    m_rowHeight = height;
+    Refresh(false);
+  }
   UpdateItemListExtent();
 }
 
 void CObjectsView::UpdateItemListExtent()
 {
-  SetScrollbars(0, RowHeight, 0, ItemCount + 1);
+  // No width: the columns fill the pane and it never scrolls sideways.
+  SetVirtualSize(0, ItemListExtent(m_rowHeight, ItemCount));
+}
+
+int CObjectsView::ScrollPosition() const
+{
+  return CalcUnscrolledPosition(wxPoint(0, 0)).y;
+}
+
+void CObjectsView::InvalidateItemRow(int i)
+{
+  const Rect band = ItemRowBand(i, m_rowHeight, GetClientSize().x, ScrollPosition());
+  RefreshRect(ToWxRect(band), false);
+}
+
+CMainFrame* CObjectsView::Frame()
+{
+  return dynamic_cast<CMainFrame*>(wxGetTopLevelParent(this));
+}
+
+void CObjectsView::OnSize(wxSizeEvent& event)
+{
+  RecomputeRowHeight();
+  event.Skip();
 }
 
 void CObjectsView::OnDraw(wxDC& dc)
 {
-  dc.SetFont(GetFont());
-  dc.DrawText("No.", 4, 2);
-  dc.DrawText("Contents", 40, 2);
-  for (int i = 0; i < ItemCount; ++i) {
-    const int y = (i + 1) * RowHeight + 2;
-    const TovelItem& item = ItemTable[i];
-    dc.SetTextForeground(i == CurrentItem ? *wxBLUE : *wxBLACK);
-    dc.DrawText(wxString::Format("%02d", i), 4, y);
-    wxString contents;
-    if (item.Flags & FlagText)
-      contents = ToWx(item.Contents[0]);
-    else
-      for (const auto& entry : item.Contents) contents += ToWx(entry) + " ";
-    dc.DrawText(contents, 40, y);
+  PaintTo(dc);
+}
+
+void CObjectsView::PaintTo(wxDC& dc)
+{
+  wxDCPenChanger keepPen(dc, *wxBLACK_PEN);
+  wxDCBrushChanger keepBrush(dc, *wxTRANSPARENT_BRUSH);
+  wxDCFontChanger keepFont(dc, wxSystemSettings::GetFont(wxSYS_SYSTEM_FONT));
+  wxDCTextColourChanger keepColour(dc, *wxBLACK);
+  dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+
+  const wxSize client = GetClientSize();
+  PaintHeader(dc, client.x);
+  for (int row = 0; row < ItemCount; ++row) PaintRow(dc, row, client.x);
+
+  const int listBottom = ItemListExtent(m_rowHeight, ItemCount);
+  const int visibleBottom = ScrollPosition() + client.y;
+  if (visibleBottom > listBottom) {
+    FillRect(dc, wxRect(0, listBottom, client.x, visibleBottom - listBottom),
+             wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
   }
+}
+
+void CObjectsView::PaintHeader(wxDC& dc, int width)
+{
+  FillRect(dc, wxRect(0, 0, width, ItemListHeaderHeight), LightGrey);
+  DrawRule(dc, ItemListHeaderHeight - 1, width);
+
+  // The picture columns: off, on (or forward for a motor), off, reverse.
+  static const wxString labels[4] = {"off", "on/fd", "off", "rev"};
+  wxDCFontChanger labelFont(dc, HeaderFont(dc));
+  dc.SetTextForeground(*wxBLACK);
+  for (int column = 0; column < 4; ++column) {
+    DrawCentred(dc, labels[column], ToWxRect(HeaderLabelRect(column, m_rowHeight)));
+  }
+}
+
+void CObjectsView::PaintRow(wxDC& dc, int row, int width)
+{
+  const int h = m_rowHeight;
+  const TovelItem& item = ItemTable[row];
+  const bool current = row == CurrentItem;
+  const Rect fill = ItemRowRect(row, h, width);
+  FillRect(dc, ToWxRect(fill),
+           current ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT) : LightGrey);
+  DrawRule(dc, fill.Bottom, width);
+
+  dc.SetTextForeground(current ? *wxWHITE : *wxBLACK);
+  dc.DrawText(wxString::Format("%02d", row), 2, fill.Top + 2);
+  dc.SetTextForeground(*wxBLACK);
+
+  const Rect hide = HideCellRect(row, h);
+  DrawButtonFrame(this, dc, hide, item.State == -1);
+  const Rect cross = Shrunk(hide, 2);
+  dc.SetPen(*wxBLACK_PEN);
+  dc.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
+  dc.DrawLine(cross.Right, cross.Top, cross.Left, cross.Bottom);
+
+  if (item.Flags & FlagText) {
+    const Rect cell = TextCellRect(row, h);
+    DrawButtonFrame(this, dc, cell, item.State == 0);
+    const wxRect inside = ToWxRect(Shrunk(cell, 2));
+    const wxString text = wxControl::Ellipsize(ToWx(item.Contents[0]), dc, wxELLIPSIZE_END,
+                                               inside.width, wxELLIPSIZE_FLAGS_NONE);
+    DrawCentred(dc, text, inside);
+    return;
+  }
+  for (int column = 0; column < 4; ++column) PaintPictureCell(dc, row, column);
+}
+
+void CObjectsView::PaintPictureCell(wxDC& dc, int row, int column)
+{
+  const TovelItem& item = ItemTable[row];
+  const Rect cell = PictureCellRect(row, column, m_rowHeight);
+  DrawButtonFrame(this, dc, cell, item.State == column);
+
+  const int slot = EntrySlot(item.Contents[column]);
+  const wxBitmap* bitmap = slot >= 0 ? SlotBitmap(slot) : nullptr;
+  if (!bitmap || !bitmap->IsOk()) return;
+  // The slot's size, kept within the bitmap in case the two disagree.
+  const int width = std::min(BitmapImages[slot].Width, bitmap->GetWidth());
+  const int height = std::min(BitmapImages[slot].Height, bitmap->GetHeight());
+  const Rect target = Shrunk(cell, 2);
+  if (width <= 0 || height <= 0 || target.IsEmpty()) return;
+
+  wxMemoryDC source(&dc);
+  source.SelectObjectAsSource(*bitmap);
+  dc.StretchBlit(target.Left, target.Top, target.Width(), target.Height(), &source, 0, 0, width,
+                 height, wxCOPY);
+}
+
+void CObjectsView::OnLeftDown(wxMouseEvent& event)
+{
+  SetFocus();
+  const ItemListPress press =
+      PressItemList(event.GetX(), event.GetY(), ScrollPosition(), m_rowHeight);
+  CMainFrame* frame = Frame();
+  if (press.SelectionChanged) {
+    InvalidateItemRow(press.PreviousItem);
+    if (frame) frame->RefreshPropertiesWindow();
+  }
+  if (press.Changed()) {
+    InvalidateItemRow(press.Row);
+    if (frame && frame->GetTovelView()) frame->GetTovelView()->RedrawItem(press.Row, 0, 0, true);
+  }
+  event.Skip();
 }

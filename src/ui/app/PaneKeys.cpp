@@ -1,0 +1,44 @@
+// The main window's own keys: F6 and Shift+F6 move the keyboard focus
+// between the two panes; the editing keys do nothing.
+#include "app/MainFrame.h"
+#include "editing/ObjectsView.h"
+#include "editing/TovelView.h"
+#include "resources/CommandTable.h"
+
+wxWindow* CMainFrame::PaneAfter(wxWindow* focus, bool forward) const
+{
+  wxWindow* const panes[] = {m_objectsView, m_tovelView};
+  for (int i = 0; i < 2; ++i) {
+    if (focus && (focus == panes[i] || panes[i]->IsDescendant(focus))) return panes[1 - i];
+  }
+  return forward ? panes[0] : panes[1];
+}
+
+void CMainFrame::OnNextPane(wxCommandEvent&)
+{
+  PaneAfter(FindFocus(), true)->SetFocus();
+}
+
+void CMainFrame::OnPrevPane(wxCommandEvent&)
+{
+  PaneAfter(FindFocus(), false)->SetFocus();
+}
+
+void CMainFrame::OnIgnoredKey(wxCommandEvent&)
+{
+  // Taken here so that the key reaches neither pane.
+}
+
+void CMainFrame::OnCharHook(wxKeyEvent& event)
+{
+  // The window's keys are served before the focused pane sees the key, on
+  // every platform, as accelerators are.
+  const int id = CommandForKey(event.GetKeyCode(), event.GetModifiers());
+  if (id == wxID_NONE) {
+    event.Skip();
+    return;
+  }
+  wxCommandEvent command(wxEVT_MENU, id);
+  command.SetEventObject(this);
+  ProcessWindowEvent(command);
+}

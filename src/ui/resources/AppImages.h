@@ -1,0 +1,14 @@
+// The program's pictures: the toolbar images and the application icon.
+#pragma once
+
+#include <vector>
+
+#include <wx/bitmap.h>
+#include <wx/iconbndl.h>
+
+// The toolbar's images in button order, cut from the small (16 x 15) or
+// the large (24 x 23) strip.
+std::vector<wxBitmap> ToolbarImages(bool large);
+
+// The application icon in its 32 x 32 and 16 x 16 forms.
+wxIconBundle AppIcons();

@@ -1,0 +1,198 @@
+// The tovel view's drawing, checked pixel by pixel in an off-screen bitmap.
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/splitter.h>
+
+#include "app/MainFrame.h"
+#include "bitmaps/PictureLoading.h"
+#include "editing/TovelPainter.h"
+#include "editing/TovelView.h"
+#include "model/Tovel.h"
+#include "support/FrameFixture.h"
+
+using TovelView = FrameFixture;
+
+namespace {
+
+const wxColour White(255, 255, 255);
+const wxColour Black(0, 0, 0);
+const wxColour Yellow(255, 255, 160);
+const wxColour Red(255, 0, 0);
+
+// Draws the page at the given zoom into a bitmap of its own size.
+wxImage Paint(int zoom, bool labels = true)
+{
+  wxBitmap page(400 * zoom, 320 * zoom, 24);
+  {
+    wxMemoryDC dc(page);
+    dc.SetBackground(*wxBLUE_BRUSH);
+    dc.Clear();
+    TovelPainter(zoom, labels).PaintPage(dc, wxPoint(0, 0));
+  }
+  return page.ConvertToImage();
+}
+
+wxColour At(const wxImage& image, int x, int y)
+{
+  return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
+}
+
+// Whether any pixel of the rectangle is dark, as text is.
+bool HasDarkPixel(const wxImage& image, const wxRect& r)
+{
+  for (int y = r.y; y < r.GetBottom(); ++y)
+    for (int x = r.x; x < r.GetRight(); ++x)
+      if (image.GetRed(x, y) < 100 && image.GetGreen(x, y) < 100) return true;
+  return false;
+}
+
+// A loaded picture of one colour in slot k.
+void SolidPicture(int slot, int width, int height, const wxColour& colour)
+{
+  wxImage image(width, height);
+  image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
+  BitmapImages[slot].Bitmap = std::make_unique<WxPicture>(wxBitmap(image));
+  BitmapImages[slot].Width = width;
+  BitmapImages[slot].Height = height;
+  BitmapCount = std::max(BitmapCount, slot + 1);
+}
+
+} // namespace
+
+// Shows a colour in a failure message.
+void PrintTo(const wxColour& colour, std::ostream* out)
+{
+  *out << colour.GetAsString(wxC2S_CSS_SYNTAX);
+}
+
+TEST_F(TovelView, PageIsCentredInAWideWindowAndAtTheEdgeOfANarrowOne)
+{
+  CTovelView* view = m_frame->GetTovelView();
+  m_frame->SetClientSize(1000, 700);
+  m_frame->GetSplitter()->SetSashPosition(200);
+  m_frame->SendSizeEvent();
+  Flush();
+  wxSize client = view->GetClientSize();
+  ASSERT_GT(client.x, 400);
+  EXPECT_EQ(view->PageOrigin(), wxPoint((client.x - 400) / 2, (client.y - 320) / 2));
+
+  m_frame->SetClientSize(450, 300);
+  m_frame->SendSizeEvent();
+  Flush();
+  client = view->GetClientSize();
+  ASSERT_LT(client.x, 400);
+  EXPECT_EQ(view->PageOrigin(), wxPoint(0, 0));
+  EXPECT_EQ(view->GetVirtualSize(), wxSize(400, 320));
+
+  // Zooming to 3 makes the scroll area 1200 x 960.
+  view->SetZoom(3);
+  EXPECT_EQ(view->GetVirtualSize(), wxSize(1200, 960));
+  EXPECT_EQ(view->ZoomLevel(), 3);
+  view->SetZoom(1);
+}
+
+TEST_F(TovelView, PictureAtZoomTwoKeepsItsSizeAtTheBottomLeftCorner)
+{
+  SolidPicture(0, 40, 30, Red);
+  ItemCount = 1;
+  ItemTable[0] = {10, 50, 15, 100, 0, 0, {"0", "-1", "-1", "-1"}};
+  const wxImage page = Paint(2);
+  EXPECT_EQ(At(page, 20, 140), Red);
+  EXPECT_EQ(At(page, 99, 199), Red);
+  EXPECT_EQ(At(page, 19, 140), White);
+  EXPECT_EQ(At(page, 100, 170), White);
+  EXPECT_EQ(At(page, 50, 139), White);
+  EXPECT_EQ(At(page, 50, 200), White);
+
+  // At zoom 1 the picture is copied as it is.
+  const wxImage small = Paint(1);
+  EXPECT_EQ(At(small, 10, 70), Red);
+  EXPECT_EQ(At(small, 49, 99), Red);
+  EXPECT_EQ(At(small, 50, 99), White);
+  EXPECT_EQ(At(small, 10, 69), White);
+
+  // A reloaded picture of another colour is drawn, not the old stretch.
+  SolidPicture(0, 40, 30, wxColour(0, 128, 0));
+  EXPECT_EQ(At(Paint(2), 20, 140), wxColour(0, 128, 0));
+}
+
+TEST_F(TovelView, FilledBoxesAndTheirText)
+{
+  ItemCount = 2;
+  ItemTable[0] = {0, 0, 50, 21, FlagText | FlagFilled, 0, {"New", "-1", "-1", "-1"}};
+  ItemTable[1] = {
+      100, 100, 150, 121, FlagText | FlagFilled | FlagYellow, 0, {"New", "-1", "-1", "-1"}};
+  const wxImage page = Paint(1);
+  // Black border on the box's outer pixels (the corners may be softened),
+  // the fill inside.
+  EXPECT_EQ(At(page, 0, 10), Black);
+  EXPECT_EQ(At(page, 25, 0), Black);
+  EXPECT_EQ(At(page, 49, 10), Black);
+  EXPECT_EQ(At(page, 25, 20), Black);
+  EXPECT_EQ(At(page, 2, 2), White);
+  EXPECT_EQ(At(page, 50, 10), White);
+  EXPECT_EQ(At(page, 102, 102), Yellow);
+  EXPECT_EQ(At(page, 100, 110), Black);
+  // The text lies in the middle of the box, not at its edges.
+  EXPECT_TRUE(HasDarkPixel(page, wxRect(10, 4, 30, 14)));
+  EXPECT_FALSE(HasDarkPixel(page, wxRect(1, 1, 6, 19)));
+  EXPECT_TRUE(HasDarkPixel(page, wxRect(110, 104, 30, 14)));
+}
+
+TEST_F(TovelView, HiddenStatesLabelsAndEmptyPictures)
+{
+  SolidPicture(0, 20, 20, Red);
+  ItemCount = 3;
+  // A picture item whose shown entry is -1 draws only its filled box.
+  ItemTable[0] = {10, 10, 40, 40, FlagFilled | FlagYellow, 0, {"-1", "0", "-1", "-1"}};
+  // A label: drawn only while labels are shown.
+  ItemTable[1] = {
+      100, 10, 160, 30, FlagText | FlagLabel | FlagFilled, 0, {"in 1", "-1", "-1", "-1"}};
+  // A hidden item: not drawn at all.
+  ItemTable[2] = {200, 10, 240, 40, FlagFilled, -1, {"0", "-1", "-1", "-1"}};
+
+  wxImage page = Paint(1, true);
+  EXPECT_EQ(At(page, 20, 20), Yellow);
+  EXPECT_EQ(At(page, 100, 20), Black);
+  EXPECT_EQ(At(page, 200, 10), White);
+  EXPECT_EQ(At(page, 220, 38), White);
+
+  page = Paint(1, false);
+  EXPECT_EQ(At(page, 100, 20), White);
+  EXPECT_FALSE(HasDarkPixel(page, wxRect(100, 10, 60, 20)));
+  EXPECT_EQ(At(page, 20, 20), Yellow);
+
+  // The state that names the picture shows it.
+  ItemTable[0].State = 1;
+  EXPECT_EQ(At(Paint(1), 10, 39), Red);
+}
+
+TEST_F(TovelView, ZoomScalesTextAndLabelsToggle)
+{
+  CTovelView* view = m_frame->GetTovelView();
+  EXPECT_EQ(view->ZoomLevel(), 1);
+  EXPECT_TRUE(view->LabelsShown());
+  view->SetLabelsShown(false);
+  EXPECT_FALSE(view->LabelsShown());
+  view->SetLabelsShown(true);
+
+  // The text is about 14 pixels high per zoom step.
+  ItemCount = 1;
+  ItemTable[0] = {0, 0, 400, 100, FlagText, 0, {"H", "-1", "-1", "-1"}};
+  auto textHeight = [](const wxImage& page) {
+    int top = -1, bottom = -1;
+    for (int y = 0; y < page.GetHeight(); ++y)
+      for (int x = 0; x < page.GetWidth(); ++x)
+        if (page.GetRed(x, y) < 100) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+    return bottom - top + 1;
+  };
+  const int one = textHeight(Paint(1));
+  const int three = textHeight(Paint(3));
+  EXPECT_GT(one, 5);
+  EXPECT_NEAR(three, 3 * one, 4);
+}
