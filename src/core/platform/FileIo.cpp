@@ -104,8 +104,11 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
   }
 
   const auto folder = finalPath.has_parent_path() ? finalPath.parent_path() : ".";
-  std::string pattern =
-      (folder / ("." + finalPath.filename().string() + ".saving-XXXXXX")).string();
+  // A hidden name with a dot, so that it never shows in the Open list.
+  std::string tempName = ".";
+  tempName += finalPath.filename().string();
+  tempName += ".saving-XXXXXX";
+  std::string pattern = (folder / tempName).string();
   Descriptor temp(::mkstemp(pattern.data()));
   if (temp.Get() < 0) {
     const int err = errno;

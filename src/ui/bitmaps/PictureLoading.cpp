@@ -1,5 +1,7 @@
 #include "bitmaps/PictureLoading.h"
 
+#include <array>
+
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
@@ -17,6 +19,39 @@ const wxBitmap* SlotBitmap(int slot)
 {
   const WxPicture* picture = SlotPicture(slot);
   return picture && picture->GetBitmap().IsOk() ? &picture->GetBitmap() : nullptr;
+}
+
+namespace {
+
+// A few stretched forms per slot: the tovel view's zoom and the item list's
+// cell size are in use at the same time.
+struct ScaledPicture {
+  std::uint64_t Serial = 0;
+  wxSize Size;
+  bool Smooth = false;
+  wxBitmap Bitmap;
+};
+constexpr std::size_t ScaledPerSlot = 4;
+std::array<std::array<ScaledPicture, ScaledPerSlot>, MaxBitmaps> ScaledPictures;
+std::array<std::size_t, MaxBitmaps> NextToReplace{};
+
+} // namespace
+
+const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth)
+{
+  const WxPicture* picture = SlotPicture(slot);
+  if (!picture || !picture->GetBitmap().IsOk() || size.x <= 0 || size.y <= 0) return nullptr;
+  if (size == picture->GetBitmap().GetSize()) return &picture->GetBitmap();
+  for (ScaledPicture& cached : ScaledPictures[slot]) {
+    if (cached.Serial == picture->Serial() && cached.Size == size && cached.Smooth == smooth)
+      return &cached.Bitmap;
+  }
+  ScaledPicture& entry = ScaledPictures[slot][NextToReplace[slot]];
+  NextToReplace[slot] = (NextToReplace[slot] + 1) % ScaledPerSlot;
+  const wxImage scaled = picture->GetBitmap().ConvertToImage().Scale(
+      size.x, size.y, smooth ? wxIMAGE_QUALITY_BILINEAR : wxIMAGE_QUALITY_NEAREST);
+  entry = {picture->Serial(), size, smooth, wxBitmap(scaled)};
+  return &entry.Bitmap;
 }
 
 void InstallPictureDecoder()

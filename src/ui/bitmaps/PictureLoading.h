@@ -27,5 +27,11 @@ const WxPicture* SlotPicture(int slot);
 // The loaded wxBitmap of a slot, or nullptr when the slot shows nothing.
 const wxBitmap* SlotBitmap(int slot);
 
+// The slot's picture stretched to a size, kept until the slot is reloaded
+// so that painting does not stretch it again; nullptr when the slot shows
+// nothing. Smooth stretching suits small previews, blocky stretching shows
+// the pixels as the control program does.
+const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth);
+
 // Lets the bitmap slots decode their files with wxWidgets.
 void InstallPictureDecoder();

@@ -1,6 +1,7 @@
 #include "editing/ObjectsView.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <wx/control.h>
 #include <wx/dcclient.h>
@@ -70,10 +71,44 @@ void DrawCentred(wxDC& dc, const wxString& text, const wxRect& r)
   dc.DrawText(text, r.x + (r.width - extent.x) / 2, r.y + (r.height - extent.y) / 2);
 }
 
-void DrawButtonFrame(wxWindow* window, wxDC& dc, const Rect& cell, bool pushed)
+// The fill of a row: the highlight colour for the current item.
+wxColour RowFill(int row)
 {
-  wxRendererNative::Get().DrawPushButton(window, dc, ToWxRect(cell),
-                                         pushed ? int{wxCONTROL_PRESSED} : 0);
+  return row == CurrentItem ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT) : LightGrey;
+}
+
+// A push-button frame as the theme draws it over a row's fill. The theme
+// is slow to draw, and a list shows the same few frames many times, so each
+// size, state and fill is drawn once and then copied.
+void DrawButtonFrame(wxWindow* window, wxDC& dc, const Rect& cell, int row, bool pushed)
+{
+  struct Frame {
+    wxSize Size;
+    bool Pushed;
+    wxColour Fill;
+    wxBitmap Bitmap;
+  };
+  static std::vector<Frame> frames;
+  const wxSize size(cell.Width(), cell.Height());
+  if (size.x <= 0 || size.y <= 0) return;
+  const wxColour fill = RowFill(row);
+  auto found = std::find_if(frames.begin(), frames.end(), [&](const Frame& frame) {
+    return frame.Size == size && frame.Pushed == pushed && frame.Fill == fill;
+  });
+  if (found == frames.end()) {
+    if (frames.size() >= 32) frames.clear();
+    wxBitmap bitmap(size, 24);
+    {
+      wxMemoryDC memory(bitmap);
+      memory.SetBackground(wxBrush(fill));
+      memory.Clear();
+      wxRendererNative::Get().DrawPushButton(window, memory, wxRect(size),
+                                             pushed ? int{wxCONTROL_PRESSED} : 0);
+    }
+    frames.push_back({size, pushed, fill, bitmap});
+    found = frames.end() - 1;
+  }
+  dc.DrawBitmap(found->Bitmap, cell.Left, cell.Top, false);
 }
 
 // The slot a picture entry names, or -1 when the cell stays empty: a
@@ -183,8 +218,7 @@ void CObjectsView::PaintRow(wxDC& dc, int row, int width)
   const TovelItem& item = ItemTable[row];
   const bool current = row == CurrentItem;
   const Rect fill = ItemRowRect(row, h, width);
-  FillRect(dc, ToWxRect(fill),
-           current ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT) : LightGrey);
+  FillRect(dc, ToWxRect(fill), RowFill(row));
   DrawRule(dc, fill.Bottom, width);
 
   dc.SetTextForeground(current ? *wxWHITE : *wxBLACK);
@@ -192,7 +226,7 @@ void CObjectsView::PaintRow(wxDC& dc, int row, int width)
   dc.SetTextForeground(*wxBLACK);
 
   const Rect hide = HideCellRect(row, h);
-  DrawButtonFrame(this, dc, hide, item.State == -1);
+  DrawButtonFrame(this, dc, hide, row, item.State == -1);
   const Rect cross = Shrunk(hide, 2);
   dc.SetPen(*wxBLACK_PEN);
   dc.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
@@ -200,7 +234,7 @@ void CObjectsView::PaintRow(wxDC& dc, int row, int width)
 
   if (item.Flags & FlagText) {
     const Rect cell = TextCellRect(row, h);
-    DrawButtonFrame(this, dc, cell, item.State == 0);
+    DrawButtonFrame(this, dc, cell, row, item.State == 0);
     const wxRect inside = ToWxRect(Shrunk(cell, 2));
     const wxString text = wxControl::Ellipsize(ToWx(item.Contents[0]), dc, wxELLIPSIZE_END,
                                                inside.width, wxELLIPSIZE_FLAGS_NONE);
@@ -214,21 +248,14 @@ void CObjectsView::PaintPictureCell(wxDC& dc, int row, int column)
 {
   const TovelItem& item = ItemTable[row];
   const Rect cell = PictureCellRect(row, column, m_rowHeight);
-  DrawButtonFrame(this, dc, cell, item.State == column);
+  DrawButtonFrame(this, dc, cell, row, item.State == column);
 
   const int slot = EntrySlot(item.Contents[column]);
-  const wxBitmap* bitmap = slot >= 0 ? SlotBitmap(slot) : nullptr;
-  if (!bitmap || !bitmap->IsOk()) return;
-  // The slot's size, kept within the bitmap in case the two disagree.
-  const int width = std::min(BitmapImages[slot].Width, bitmap->GetWidth());
-  const int height = std::min(BitmapImages[slot].Height, bitmap->GetHeight());
   const Rect target = Shrunk(cell, 2);
-  if (width <= 0 || height <= 0 || target.IsEmpty()) return;
-
-  wxMemoryDC source(&dc);
-  source.SelectObjectAsSource(*bitmap);
-  dc.StretchBlit(target.Left, target.Top, target.Width(), target.Height(), &source, 0, 0, width,
-                 height, wxCOPY);
+  if (slot < 0 || target.IsEmpty()) return;
+  // Previews are stretched smoothly, and only once per picture and size.
+  const wxBitmap* picture = SlotBitmapScaled(slot, {target.Width(), target.Height()}, true);
+  if (picture) dc.DrawBitmap(*picture, target.Left, target.Top, false);
 }
 
 void CObjectsView::OnLeftDown(wxMouseEvent& event)

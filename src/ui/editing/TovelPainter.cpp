@@ -15,32 +15,6 @@ namespace {
 
 const wxColour LightYellow(255, 255, 160);
 
-// Each slot's picture as last stretched for a zoom above 1, so that a
-// paint does not stretch the same picture again.
-struct ScaledPicture {
-  std::uint64_t Serial = 0;
-  int Zoom = 0;
-  wxBitmap Bitmap;
-};
-std::array<ScaledPicture, MaxBitmaps> ScaledPictures;
-
-const wxBitmap* PictureAtZoom(int slot, int zoom)
-{
-  const WxPicture* picture = SlotPicture(slot);
-  if (!picture || !picture->GetBitmap().IsOk()) return nullptr;
-  if (zoom == 1) return &picture->GetBitmap();
-  ScaledPicture& cached = ScaledPictures[slot];
-  if (cached.Serial != picture->Serial() || cached.Zoom != zoom || !cached.Bitmap.IsOk()) {
-    const wxBitmap& source = picture->GetBitmap();
-    // Whole pixels grow into blocks: no smoothing, as the control program
-    // shows them.
-    const wxImage scaled = source.ConvertToImage().Scale(
-        source.GetWidth() * zoom, source.GetHeight() * zoom, wxIMAGE_QUALITY_NEAREST);
-    cached = {picture->Serial(), zoom, wxBitmap(scaled)};
-  }
-  return &cached.Bitmap;
-}
-
 wxRect ToWxRect(const Rect& r)
 {
   return {r.Left, r.Top, r.Width(), r.Height()};
@@ -52,11 +26,6 @@ TovelPainter::TovelPainter(int zoom, bool labelsShown)
     : m_zoom(zoom), m_labelsShown(labelsShown),
       m_font(wxFontInfo(wxSize(0, TextHeight * zoom)).Family(wxFONTFAMILY_SWISS))
 {
-}
-
-void TovelPainter::ClearPictureCache()
-{
-  ScaledPictures = {};
 }
 
 void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area)
@@ -112,9 +81,10 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin)
 
   const int slot = ShownPictureSlot(item, BitmapCount);
   if (slot < 0) return;
-  const wxBitmap* picture = PictureAtZoom(slot, m_zoom);
-  if (!picture) return;
   const BitmapSlot& loaded = BitmapImages[slot];
   const Rect target = PictureScreenRect(item, loaded.Width, loaded.Height, m_zoom, at);
+  // Whole pixels grow into blocks at higher zooms: no smoothing.
+  const wxBitmap* picture = SlotBitmapScaled(slot, {target.Width(), target.Height()}, false);
+  if (!picture) return;
   dc.DrawBitmap(*picture, target.Left, target.Top, false);
 }

@@ -23,9 +23,6 @@ public:
   // Draws item i by its flags: filled box, text or picture.
   void DrawItem(wxDC& dc, int i, wxPoint origin);
 
-  // Forgets the pictures stretched for zooms above 1.
-  static void ClearPictureCache();
-
 private:
   // Everything item may paint, for deciding whether it reaches an area.
   Rect Reach(const TovelItem& item, Point origin) const;
