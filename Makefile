@@ -19,7 +19,7 @@ deps:
 	@tools/install-deps.sh
 
 build-run: deps
-	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_TESTS=OFF
+	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_TESTS=OFF -DTOVEL_WERROR=OFF
 	cmake --build $(RUN_BUILD) -j $(JOBS)
 
 run: build-run
@@ -37,7 +37,7 @@ test: build-test
 
 # The painting benchmark, built optimised (see docs/performance.md).
 bench: deps
-	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTOVEL_BUILD_TESTS=OFF -DTOVEL_BUILD_BENCH=ON
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTOVEL_BUILD_TESTS=OFF -DTOVEL_BUILD_BENCH=ON -DTOVEL_WERROR=OFF
 	cmake --build build/bench -j $(JOBS) --target tovel_bench
 	NO_AT_BRIDGE=1 $(XVFB) build/bench/tovel_bench
 
