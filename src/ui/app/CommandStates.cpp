@@ -1,6 +1,7 @@
 // The enabled and checked states of the main window's commands: the rules
 // live in the core; here they are asked and applied to menus and buttons.
 #include "app/MainFrame.h"
+#include "editing/ItemPropertiesWindow.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
 #include "resources/CommandTable.h"

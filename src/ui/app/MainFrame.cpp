@@ -116,14 +116,14 @@ void CMainFrame::SelectItem(int k)
   RefreshPropertiesWindow();
 }
 
-void CMainFrame::RefreshPropertiesWindow()
-{
-  // The Item Properties window does not exist yet.
-}
-
 void CMainFrame::InvalidateItemRow(int i)
 {
   m_objectsView->InvalidateItemRow(i);
+}
+
+void CMainFrame::MarkModified()
+{
+  m_doc->Modify(true);
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event)
@@ -143,6 +143,15 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
   EVT_MENU(ids::FileOpen, CMainFrame::OnOpen)
   EVT_MENU(ids::SetTovelsDirectory, CMainFrame::OnSetTovelsDirectory)
   EVT_MENU(ids::RefreshBitmaps, CMainFrame::OnRefreshBitmaps)
+  EVT_MENU(ids::ChooseBitmaps, CMainFrame::OnChooseBitmaps)
+  EVT_MENU(ids::ZoomIn, CMainFrame::OnZoomIn)
+  EVT_MENU(ids::ZoomOut, CMainFrame::OnZoomOut)
+  EVT_MENU(ids::ShowLabels, CMainFrame::OnShowLabels)
+  EVT_MENU(ids::Properties, CMainFrame::OnProperties)
+  EVT_MENU(ids::Erase, CMainFrame::OnErase)
+  EVT_MENU(ids::MoveUp, CMainFrame::OnMoveUp)
+  EVT_MENU(ids::MoveDown, CMainFrame::OnMoveDown)
+  EVT_MENU(ids::NewItem, CMainFrame::OnNewItem)
   EVT_MENU(ids::LargeIcons, CMainFrame::OnLargeIcons)
   EVT_MENU(ids::NextPane, CMainFrame::OnNextPane)
   EVT_MENU(ids::PrevPane, CMainFrame::OnPrevPane)

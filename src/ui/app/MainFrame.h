@@ -15,6 +15,7 @@ class wxToolBar;
 class CTovelCreatorDoc;
 class CObjectsView;
 class CTovelView;
+class CItemPropertiesWindow;
 
 class CMainFrame : public wxFrame {
 public:
@@ -52,6 +53,24 @@ public:
   // Repaints row i of the item list (-1: the band above row 0).
   void InvalidateItemRow(int i);
 
+  // Marks the tovel changed (the document's modified flag).
+  void MarkModified();
+
+  // The Item Properties window: created hidden on first use, shown by the
+  // Properties command, hidden when a tovel is opened.
+  CItemPropertiesWindow* GetPropertiesWindow() const { return m_propertiesWindow; }
+  void ShowPropertiesWindow();
+  void HidePropertiesWindow();
+
+  // The current item was edited in the Item Properties window: repaint its
+  // row (when asked) and the item, widened by the edges that moved, and
+  // mark the tovel changed.
+  void ItemEdited(bool refreshRow, int dLeft, int dRight, int dTop, int dBottom);
+
+  // Sizes the current item to the largest of its pictures, keeping its
+  // bottom-left corner.
+  void FitItemToPictures();
+
   // The toolbar's image and button sizes as the program sets them (the
   // platform may draw the buttons a little larger), and whether it shows
   // the large images.
@@ -86,6 +105,16 @@ private:
   void OnSetTovelsDirectory(wxCommandEvent& event);
   // Bitmap commands.
   void OnRefreshBitmaps(wxCommandEvent& event);
+  void OnChooseBitmaps(wxCommandEvent& event);
+  // Item commands.
+  void OnZoomIn(wxCommandEvent& event);
+  void OnZoomOut(wxCommandEvent& event);
+  void OnShowLabels(wxCommandEvent& event);
+  void OnProperties(wxCommandEvent& event);
+  void OnErase(wxCommandEvent& event);
+  void OnMoveUp(wxCommandEvent& event);
+  void OnMoveDown(wxCommandEvent& event);
+  void OnNewItem(wxCommandEvent& event);
   // Toolbar and keys.
   void OnLargeIcons(wxCommandEvent& event);
   void OnUpdateCommand(wxUpdateUIEvent& event);
@@ -106,7 +135,7 @@ private:
   wxSize m_toolButtonSize;
   // The modeless Item Properties window: none until the Properties command
   // first opens it.
-  wxWindow* m_propertiesWindow = nullptr;
+  CItemPropertiesWindow* m_propertiesWindow = nullptr;
 
   wxDECLARE_EVENT_TABLE();
 };

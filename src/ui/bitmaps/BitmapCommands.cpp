@@ -22,3 +22,5 @@ void CMainFrame::ReportBitmapProblems(const std::vector<std::string>& problems)
   for (const auto& problem : problems) text += "\n" + wxString::FromUTF8(problem);
   messages::Show(this, text, messages::WarningCaption, wxOK | wxICON_WARNING);
 }
+
+void CMainFrame::OnChooseBitmaps(wxCommandEvent&) {}

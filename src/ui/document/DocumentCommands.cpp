@@ -54,6 +54,7 @@ bool CMainFrame::ReadTovel(const std::filesystem::path& path)
   m_doc->SetTovelPath(path);
   m_doc->SetPathName(path);
   m_doc->Modify(false);
+  HidePropertiesWindow();
   ReportBitmapProblems(problems);
   return true;
 }

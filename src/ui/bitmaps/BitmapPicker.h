@@ -1,0 +1,18 @@
+// Picking one picture for a "BMP..." button.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <wx/string.h>
+
+class wxWindow;
+
+// The caption of a picture button: the short name of the bitmap that the
+// picture reference names (slot 0 to 19 in use), else "BMP...".
+wxString PictureButtonCaption(const std::string& reference);
+
+// Runs the Choose Bitmap dialog to pick a picture, starting at the given
+// slot (-1 for none). Returns the new picture reference ("-1" or the slot's
+// number), or nothing when the user cancelled.
+std::optional<std::string> PickPicture(wxWindow* parent, int currentSlot);
