@@ -1,5 +1,7 @@
 #include "model/TovelFile.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -98,15 +100,41 @@ void ReadLinkRows(LineSource& source, int (*rows)[Columns], int rowCount)
 }
 
 template <std::size_t Columns>
-void WriteLinkRows(std::string& out, const int (*rows)[Columns], int rowCount)
+void WriteLinkRows(std::string& out, const int (*rows)[Columns], int rowCount,
+                   std::string_view lineEnd)
 {
   for (int row = 0; row < rowCount; ++row) {
     for (std::size_t column = 0; column < Columns; ++column) {
       if (column > 0) out += ',';
       out += std::to_string(rows[row][column]);
     }
-    out += ";\n";
+    out += ';';
+    out += lineEnd;
   }
+}
+
+// The line of bitmap names, without its line end.
+std::string NamesLine(const TovelTables& tables)
+{
+  std::string line;
+  for (int i = 0; i < tables.BitmapCount; ++i) line += tables.BitmapNames[i] + ";";
+  return line;
+}
+
+// An item line from its five numbers and four texts, without its line end.
+std::string ItemLine(const std::array<std::int64_t, 5>& numbers,
+                     const std::array<std::string, 4>& texts)
+{
+  std::string line;
+  for (std::int64_t number : numbers) line += std::to_string(number) + ",";
+  line += texts[0] + "," + texts[1] + "," + texts[2] + "," + texts[3] + ";";
+  return line;
+}
+
+// An item's line, without its line end.
+std::string ItemLine(const TovelItem& item)
+{
+  return ItemLine({item.Left, item.Top, item.Right, item.Bottom, item.Flags}, item.Contents);
 }
 
 // The file is written as text: every line feed becomes CR LF.
@@ -190,21 +218,50 @@ std::string FormatTovel(const TovelTables& tables)
 {
   std::string out;
   out += std::to_string(tables.ItemCount) + ";" + std::to_string(tables.BitmapCount) + ";\n";
-  for (int i = 0; i < tables.BitmapCount; ++i) out += tables.BitmapNames[i] + ";";
-  out += "\n";
-  for (int slot = 0; slot < tables.ItemCount; ++slot) {
-    const TovelItem& item = tables.ItemTable[slot];
-    for (int number : {item.Left, item.Top, item.Right, item.Bottom, item.Flags})
-      out += std::to_string(number) + ",";
-    out += item.Contents[0] + "," + item.Contents[1] + "," + item.Contents[2] + "," +
-           item.Contents[3] + ";\n";
-  }
-  WriteLinkRows(out, tables.InputLinks, InputCount);
-  WriteLinkRows(out, tables.OutputLinks, OutputCount);
-  WriteLinkRows(out, tables.ValueLinks, ValueCount);
-  WriteLinkRows(out, tables.MotorLinks, MotorCount);
-  for (int variable : tables.VariableLinks) out += std::to_string(variable) + ";\n";
+  out += NamesLine(tables) + "\n";
+  for (int slot = 0; slot < tables.ItemCount; ++slot)
+    out += ItemLine(tables.ItemTable[slot]) + "\n";
+  out += FormatLinkLines(tables, "\n");
   return WithCrLf(out);
+}
+
+std::string FormatItemLine(const std::array<std::int64_t, 5>& numbers,
+                           const std::array<std::string, 4>& texts, std::string_view lineEnd)
+{
+  std::string line = ItemLine(numbers, texts);
+  line += lineEnd;
+  return line;
+}
+
+std::string FormatItemLine(const TovelItem& item, std::string_view lineEnd)
+{
+  std::string line = ItemLine(item);
+  line += lineEnd;
+  return line;
+}
+
+std::string FormatLinkLines(const TovelTables& tables, std::string_view lineEnd)
+{
+  std::string out;
+  WriteLinkRows(out, tables.InputLinks, InputCount, lineEnd);
+  WriteLinkRows(out, tables.OutputLinks, OutputCount, lineEnd);
+  WriteLinkRows(out, tables.ValueLinks, ValueCount, lineEnd);
+  WriteLinkRows(out, tables.MotorLinks, MotorCount, lineEnd);
+  for (int variable : tables.VariableLinks) {
+    out += std::to_string(variable) + ";";
+    out += lineEnd;
+  }
+  return out;
+}
+
+std::size_t ItemLineLength(const TovelItem& item)
+{
+  return ItemLine(item).size();
+}
+
+std::size_t NamesLineLength(const TovelTables& tables)
+{
+  return NamesLine(tables).size();
 }
 
 TovelReadResult ReadTovelFile(const std::filesystem::path& path)

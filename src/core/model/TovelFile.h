@@ -2,6 +2,8 @@
 // per line, CR LF line ends, bytes written and read without conversion.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +14,9 @@
 // The longest line the reader takes at once, line feed included; a longer
 // line is read as two lines.
 constexpr std::size_t MaxTovelLineBytes = 511;
+// The longest line a tovel may hold, line end not counted: a longer one
+// would be read back as two lines.
+constexpr std::size_t MaxTovelLineChars = 510;
 
 struct TovelParseResult {
   std::optional<TovelTables> Tables; // every State 0, CurrentItem -1
@@ -26,6 +31,25 @@ TovelParseResult ParseTovel(std::string_view bytes);
 
 // The tables in the native form, CR LF line ends.
 std::string FormatTovel(const TovelTables& tables);
+
+// The pieces that the native, Acorn and Macintosh writers share; the forms
+// differ in their line ends and in what goes into an item line.
+// An item line: the five numbers and the four texts separated by ',', then
+// ';' and the line end. Texts are written as held.
+std::string FormatItemLine(const std::array<std::int64_t, 5>& numbers,
+                           const std::array<std::string, 4>& texts, std::string_view lineEnd);
+// An item's own line: Left, Top, Right, Bottom, Flags and its Contents.
+std::string FormatItemLine(const TovelItem& item, std::string_view lineEnd);
+// The 32 lines of the connection tables: inputs, outputs, values, motors,
+// variables, rows in index order, each ending with the line end.
+std::string FormatLinkLines(const TovelTables& tables, std::string_view lineEnd);
+
+// The length of the line FormatTovel writes for an item
+// ("Left,Top,Right,Bottom,Flags,C0,C1,C2,C3;"), line end not counted.
+std::size_t ItemLineLength(const TovelItem& item);
+// The length of the line of bitmap names (each name followed by ';'),
+// line end not counted.
+std::size_t NamesLineLength(const TovelTables& tables);
 
 struct TovelReadResult {
   std::optional<TovelTables> Tables;

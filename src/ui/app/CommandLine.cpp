@@ -1,8 +1,13 @@
 #include "app/CommandLine.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "bitmaps/BitmapLoading.h"
+#include "model/AcornTovel.h"
+#include "model/MacTovel.h"
 #include "model/TovelFile.h"
 #include "platform/FileIo.h"
 #include "platform/Ini.h"
@@ -16,6 +21,13 @@ const char* const Usage =
     "      Starts the editor, opening the tovel FILE when given.\n"
     "  tovelcreator --export native --output OUT [--tovels-folder DIR] FILE\n"
     "      Reads the tovel FILE and writes it to OUT as the editor saves it.\n"
+    "  tovelcreator --export acorn --output OUT [--sprites-dir NAME] [--sprites-size N]\n"
+    "               [--tovels-folder DIR] FILE\n"
+    "      Writes the tovel FILE in the Acorn form. The sprites directory (at most\n"
+    "      10 characters) defaults to FILE's name, the size (0 to 1024000 bytes) to 0.\n"
+    "  tovelcreator --export mac --output OUT [--tovels-folder DIR] FILE\n"
+    "      Writes the tovel FILE in the Macintosh form, with each bitmap's size\n"
+    "      read from its BMP file in the tovels folder.\n"
     "  tovelcreator --render OUT.png [--zoom Z] [--labels on|off] [--tovels-folder DIR] FILE\n"
     "      Draws the tovel's page as the editor shows it (zoom 1 to 4, labels\n"
     "      shown unless off) into a PNG picture. Needs a display.\n"
@@ -23,6 +35,32 @@ const char* const Usage =
     "\n"
     "The tovels folder comes from KESTRO2.INI (section LOCATIONS, key TOVELS);\n"
     "--tovels-folder overrides it.\n";
+
+struct AcornDetails {
+  std::string directory; // Windows-1252, as the file stores it
+  std::uint32_t size = 0;
+};
+
+// The sprites directory and size of an Acorn export, checked as the details
+// dialog checks them. Returns the message for the first problem.
+std::optional<std::string> CheckAcornDetails(const CommandLine& line, AcornDetails* details)
+{
+  const std::string directory = line.spritesDirectoryGiven
+                                    ? line.spritesDirectory
+                                    : std::filesystem::path(line.file).filename().string();
+  const auto stored = platform::Utf8ToCp1252(directory);
+  if (!stored)
+    return "sprites directory \"" + directory + "\": it holds characters that tovels cannot store";
+  SpritesCheck failed{};
+  auto problem = SpritesDetailsProblem(*stored, line.spritesSize, &details->size, &failed);
+  if (!problem) {
+    details->directory = *stored;
+    return std::nullopt;
+  }
+  if (failed == SpritesCheck::DirectoryTooLong)
+    return "sprites directory \"" + directory + "\": " + *problem;
+  return "--sprites-size \"" + line.spritesSize + "\": " + *problem;
+}
 
 } // namespace
 
@@ -63,7 +101,13 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
         parse.error = "--labels takes on or off";
     } else if (argument == "--output")
       line.output = value("--output");
-    else if (argument == "--tovels-folder") {
+    else if (argument == "--sprites-dir") {
+      line.spritesDirectory = value("--sprites-dir");
+      line.spritesDirectoryGiven = true;
+    } else if (argument == "--sprites-size") {
+      line.spritesSize = value("--sprites-size");
+      line.spritesSizeGiven = true;
+    } else if (argument == "--tovels-folder") {
       line.tovelsFolder = value("--tovels-folder");
       line.tovelsFolderGiven = true;
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "--")
@@ -76,11 +120,14 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
       line.file = argument;
     if (!parse.error.empty()) return parse;
   }
+  const bool spritesGiven = line.spritesDirectoryGiven || line.spritesSizeGiven;
   if (line.tovelsFolderGiven && !platform::Utf8ToCp1252(line.tovelsFolder))
     parse.error = "the tovels folder's name holds characters that tovels cannot store";
+  else if (spritesGiven && (line.mode != CommandLine::Mode::Export || line.format != "acorn"))
+    parse.error = "--sprites-dir and --sprites-size are only for --export acorn";
   else if (line.mode == CommandLine::Mode::Export) {
-    if (line.format != "native")
-      parse.error = "unknown export form '" + line.format + "'";
+    if (line.format != "native" && line.format != "acorn" && line.format != "mac")
+      parse.error = "unknown export form '" + line.format + "' (native, acorn or mac)";
     else if (line.output.empty())
       parse.error = "--export needs --output OUT";
     else if (line.file.empty())
@@ -133,8 +180,22 @@ int RunBatch(const CommandLine& line)
     break;
   }
 
+  AcornDetails acorn;
+  if (line.format == "acorn") {
+    if (auto problem = CheckAcornDetails(line, &acorn)) {
+      std::cerr << "tovelcreator: " << *problem << "\n";
+      return 2;
+    }
+  }
   if (!LoadTovelForBatch(line)) return 1;
-  if (auto error = platform::WriteFileSafely(line.output, FormatTovel(TheTovel))) {
+  std::string bytes;
+  if (line.format == "acorn")
+    bytes = FormatAcornTovel(TheTovel, acorn.directory, acorn.size);
+  else if (line.format == "mac")
+    bytes = FormatMacTovel(TheTovel, BitmapImages);
+  else
+    bytes = FormatTovel(TheTovel);
+  if (auto error = platform::WriteFileSafely(line.output, bytes)) {
     std::cerr << *error << "\n";
     return 1;
   }

@@ -9,12 +9,18 @@ struct CommandLine {
   enum class Mode { Editor, Export, Render, Help, Version };
   Mode mode = Mode::Editor;
   std::string file;         // the tovel to open or export (native path)
-  std::string format;       // export form: "native"
+  std::string format;       // export form: "native", "acorn" or "mac"
   std::string output;       // export or render target (native path)
   int zoom = 1;             // render: 1 to 4
   bool labels = true;       // render: draw the label items
   std::string tovelsFolder; // overrides the settings file when not empty
   bool tovelsFolderGiven = false;
+  // Acorn export: the sprites directory (UTF-8; the tovel file's name when
+  // not given) and the sprites size as typed.
+  std::string spritesDirectory;
+  bool spritesDirectoryGiven = false;
+  std::string spritesSize = "0";
+  bool spritesSizeGiven = false;
 };
 
 struct CommandLineParse {
@@ -26,7 +32,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments);
 
 // Runs a batch job that needs no display (export, help, version) and
 // returns the exit status: 0 success, 1 a file could not be read or
-// written, 2 a usage error.
+// written, 2 a usage error or Acorn details the editor would refuse.
 int RunBatch(const CommandLine& line);
 
 // Sets the tovels folder from --tovels-folder or the settings file, and

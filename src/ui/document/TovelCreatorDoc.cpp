@@ -10,19 +10,14 @@
 #include "platform/Paths.h"
 #include "resources/ResourceIds.h"
 
-wxBEGIN_EVENT_TABLE(CTovelCreatorDoc, wxEvtHandler)
-    EVT_MENU(ids::FileSave, CTovelCreatorDoc::OnSave)
-        EVT_MENU(ids::FileSaveAs, CTovelCreatorDoc::OnSaveAs) wxEND_EVENT_TABLE()
+namespace {
 
-            namespace
+const wxString UntitledTitle = "Untitled";
+
+wxString FromPath(const std::filesystem::path& path)
 {
-
-  const wxString UntitledTitle = "Untitled";
-
-  wxString FromPath(const std::filesystem::path& path)
-  {
-    return wxString::FromUTF8(path.string());
-  }
+  return wxString::FromUTF8(path.string());
+}
 
 } // namespace
 
@@ -113,3 +108,11 @@ void CTovelCreatorDoc::DoSaveAs()
   const auto path = AskSavePath("Save Tovel As", "MyTovel", "Tovel files (*.*)|*.*");
   if (!path.empty()) WriteTovel(path);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CTovelCreatorDoc, wxEvtHandler)
+  EVT_MENU(ids::FileSave, CTovelCreatorDoc::OnSave)
+  EVT_MENU(ids::FileSaveAs, CTovelCreatorDoc::OnSaveAs)
+  EVT_MENU(ids::SaveAcorn, CTovelCreatorDoc::OnSaveAcorn)
+  EVT_MENU(ids::SaveMacintosh, CTovelCreatorDoc::OnSaveMacintosh)
+wxEND_EVENT_TABLE()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include <wx/event.h>
 #include <wx/string.h>
@@ -46,6 +47,11 @@ public:
 private:
   void OnSave(wxCommandEvent& event);
   void OnSaveAs(wxCommandEvent& event);
+  // The Acorn and Macintosh exports (ExportCommands.cpp): they write the
+  // tovel in another form and leave the document as it was.
+  void OnSaveAcorn(wxCommandEvent& event);
+  void OnSaveMacintosh(wxCommandEvent& event);
+  void WriteExport(const std::filesystem::path& path, const std::string& bytes);
   void DoSaveAs();
   void UpdateFrameTitle();
 

@@ -3,6 +3,7 @@
 #include <climits>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "common/TempFolder.h"
 #include "model/LeadingNumber.h"
@@ -268,4 +269,52 @@ TEST(TovelFile, FailedWriteLeavesThePreviousFile)
   ASSERT_TRUE(read.Tables);
   EXPECT_EQ(read.Tables->ItemTable[0].Contents[0], "first");
   ResetTovel();
+}
+
+TEST(TovelFile, LineLengthsMatchTheWrittenLines)
+{
+  TovelTables tables;
+  tables.ClearLinks();
+  tables.BitmapCount = 2;
+  tables.BitmapNames[0] = "pumps\\pump.bmp";
+  tables.BitmapNames[1] = "x.bmp";
+  tables.BitmapNames[2] = "not counted beyond BitmapCount";
+  tables.ItemCount = 3;
+  tables.ItemTable[0] = {0, 0, 48, 32, 1, 0, {"0", "-1", "-1", "-1"}};
+  tables.ItemTable[1] = {-2147483647 - 1, 2147483647, -5, 123, 127, 2, {"", "", "", ""}};
+  tables.ItemTable[2] = {10, 20, 30, 40, 10, 0, {"some text", "1", "22", "-1"}};
+
+  // Lines of the written file: counts, names, then one per item.
+  std::vector<std::string> lines;
+  const std::string text = FormatTovel(tables);
+  for (std::size_t start = 0; start < text.size();) {
+    const auto end = text.find("\r\n", start);
+    ASSERT_NE(end, std::string::npos);
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(NamesLineLength(tables), lines[1].size());
+  EXPECT_EQ(NamesLineLength(tables), 21u);
+  for (int slot = 0; slot < tables.ItemCount; ++slot)
+    EXPECT_EQ(ItemLineLength(tables.ItemTable[slot]), lines[2 + slot].size()) << slot;
+
+  tables.BitmapCount = 0;
+  EXPECT_EQ(NamesLineLength(tables), 0u);
+}
+
+TEST(TovelFile, AnItemLineOfTheLongestLengthReadsBackWhole)
+{
+  TovelTables tables;
+  tables.ClearLinks();
+  tables.ItemCount = 1;
+  TovelItem& item = tables.ItemTable[0];
+  item = {1, 2, 3, 4, 10, 0, {"", "-1", "-1", "-1"}};
+  item.Contents[0].assign(MaxTovelLineChars - ItemLineLength(item), 't');
+  ASSERT_EQ(ItemLineLength(item), MaxTovelLineChars);
+  EXPECT_EQ(Parse(FormatTovel(tables)), tables);
+
+  // One more character and the item no longer survives a save.
+  item.Contents[0] += 't';
+  EXPECT_NE(Parse(FormatTovel(tables)), tables);
 }
