@@ -4,16 +4,20 @@
 
 #include "app/MainFrame.h"
 #include "app/ModelText.h"
+#include "app/SplashWindow.h"
 #include "bitmaps/PictureLoading.h"
 #include "model/Tovel.h"
 #include "platform/Ini.h"
 #include "platform/Windows1252.h"
 #include "resources/ResourceIds.h"
 
-wxBEGIN_EVENT_TABLE(CTovelCreatorApp, wxApp) EVT_MENU(ids::AppExit, CTovelCreatorApp::OnAppExit)
-    EVT_MENU(ids::AppAbout, CTovelCreatorApp::OnAppAbout) wxEND_EVENT_TABLE()
+CTovelCreatorApp::CTovelCreatorApp()
+{
+  Bind(wxEVT_MENU, &CTovelCreatorApp::OnAppExit, this, ids::AppExit);
+  Bind(wxEVT_MENU, &CTovelCreatorApp::OnAppAbout, this, ids::AppAbout);
+}
 
-        void CTovelCreatorApp::ConfigureProcess()
+void CTovelCreatorApp::ConfigureProcess()
 {
   // The per-user settings live under "TovelGenerator"; nothing is stored
   // there and no recent-file list is kept.
@@ -29,6 +33,10 @@ bool CTovelCreatorApp::OnInit()
   TovelsFolder = m_commandLine.tovelsFolderGiven
                      ? platform::Utf8ToCp1252(m_commandLine.tovelsFolder).value_or("")
                      : platform::ReadTovelsFolderSetting();
+
+  // The splash comes first and stays above the main window until it closes
+  // itself.
+  (new CSplashWindow(false))->ShowSplash();
 
   auto* frame = new CMainFrame;
   SetTopWindow(frame);
@@ -49,5 +57,6 @@ void CTovelCreatorApp::OnAppExit(wxCommandEvent&)
 
 void CTovelCreatorApp::OnAppAbout(wxCommandEvent&)
 {
-  // The About window comes with the title picture.
+  // Every use opens another About window; each closes with its own OK.
+  (new CSplashWindow(true))->ShowSplash();
 }

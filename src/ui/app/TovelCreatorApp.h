@@ -9,6 +9,8 @@ class CMainFrame;
 
 class CTovelCreatorApp : public wxApp {
 public:
+  CTovelCreatorApp();
+
   // Names, settings and picture decoding shared by the editor and the tests.
   static void ConfigureProcess();
 
@@ -24,6 +26,4 @@ private:
   void OnAppAbout(wxCommandEvent& event);
 
   CommandLine m_commandLine;
-
-  wxDECLARE_EVENT_TABLE();
 };
