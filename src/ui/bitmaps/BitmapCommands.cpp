@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/Messages.h"
 #include "bitmaps/BitmapLoading.h"
+#include "bitmaps/ChooseBitmapDialog.h"
 
 void CMainFrame::RefreshBitmaps()
 {
@@ -23,4 +24,14 @@ void CMainFrame::ReportBitmapProblems(const std::vector<std::string>& problems)
   messages::Show(this, text, messages::WarningCaption, wxOK | wxICON_WARNING);
 }
 
-void CMainFrame::OnChooseBitmaps(wxCommandEvent&) {}
+void CMainFrame::OnChooseBitmaps(wxCommandEvent&)
+{
+  CChooseBitmapDialog dialog(this, true, -1);
+  dialog.ShowModal();
+  // Add and Remove act at once, however the dialog ends.
+  Refresh();
+  if (dialog.BitmapsChanged()) {
+    RefreshPropertiesWindow();
+    MarkModified();
+  }
+}

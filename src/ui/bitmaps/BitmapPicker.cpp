@@ -1,19 +1,34 @@
 #include "bitmaps/BitmapPicker.h"
 
+#include "app/MainFrame.h"
 #include "app/ModelText.h"
+#include "bitmaps/BitmapSet.h"
 #include "bitmaps/ChooseBitmapDialog.h"
 #include "model/LeadingNumber.h"
 #include "model/Tovel.h"
 
-wxString PictureButtonCaption(const std::string&)
+wxString PictureButtonCaption(const std::string& reference)
 {
-  return "BMP...";
+  const int slot = LeadingNumber(reference);
+  if (slot < 0 || slot >= MaxBitmaps || slot >= BitmapCount) return "BMP...";
+  return ToWx(BitmapShortName(BitmapNames[static_cast<std::size_t>(slot)]));
 }
 
 std::optional<std::string> PickPicture(wxWindow* parent, int currentSlot)
 {
   CChooseBitmapDialog dialog(parent, false, currentSlot);
   const int result = dialog.ShowModal();
+  if (dialog.BitmapsChanged()) {
+    // Add and Remove change the tovel whatever the dialog ends with: the
+    // main window shows the renumbered pictures and the change is saved.
+    for (wxWindow* window = parent; window; window = window->GetParent()) {
+      if (auto* frame = dynamic_cast<CMainFrame*>(window)) {
+        frame->Refresh();
+        frame->MarkModified();
+        break;
+      }
+    }
+  }
   if (result == ChooseBitmapNone) return std::string("-1");
   if (result >= ChooseBitmapFirstSlot && result < ChooseBitmapFirstSlot + MaxBitmaps)
     return std::to_string(result - ChooseBitmapFirstSlot);

@@ -55,4 +55,71 @@ constexpr int TovelsFolderEdit = 1009;
 constexpr int OpenTovelDialog = 134;
 constexpr int OpenTovelList = 1014;
 
+// The New item dialog.
+constexpr int NewItemDialog = 149;
+constexpr int NewItemLabelRadio = 1004;
+constexpr int NewItemBackgroundRadio = 1005;
+constexpr int NewItemPictureButton = 1011;
+
+// The Item Properties window.
+constexpr int ItemPropertiesDialog = 131;
+constexpr int PropertiesLeft = 1000;
+constexpr int PropertiesRight = 1001;
+constexpr int PropertiesTop = 1002;
+constexpr int PropertiesBottom = 1003;
+constexpr int PropertiesTextRadio = 1004;
+constexpr int PropertiesPictureRadio = 1005;
+constexpr int PropertiesClickable = 1006;
+constexpr int PropertiesFilled = 1007;
+constexpr int PropertiesYellow = 1008;
+constexpr int PropertiesLabel = 1009;
+constexpr int PropertiesText = 1010;
+constexpr int PropertiesPicture0 = 1011; // to 1014 for pictures 0 to 3
+constexpr int PropertiesAutoOff = 1015;
+constexpr int PropertiesFastRedraw = 1016;
+
+// The Choose Bitmap dialog and the New folder dialog.
+constexpr int ChooseBitmapDialog = 142;
+constexpr int ChooseBitmapOk = 1;
+constexpr int ChooseBitmapCancel = 2;
+constexpr int ChooseBitmapTree = 1023;
+constexpr int ChooseBitmapAdd = 1024;
+constexpr int ChooseBitmapRemove = 1025;
+constexpr int ChooseBitmapCopy = 1026;
+constexpr int ChooseBitmapNewFolder = 1027;
+constexpr int ChooseBitmapSlot0 = 2060; // to 2079 for slots 0 to 19
+constexpr int ChooseBitmapNoneButton = 2080;
+constexpr int NewFolderDialog = 150;
+constexpr int NewFolderEdit = 2041;
+
+// The Acorn tovel details dialog.
+constexpr int AcornDetailsDialog = 147;
+constexpr int SpritesDirectoryEdit = 1021;
+constexpr int SpritesSizeEdit = 1022;
+
+// The five New connection dialogs and their controls.
+constexpr int NewInputDialog = 141;
+constexpr int NewOutputDialog = 143;
+constexpr int NewMotorDialog = 144;
+constexpr int NewValueDialog = 145;
+constexpr int NewVariableDialog = 146;
+constexpr int NewConnectionNumberEdit = 1017; // input, output and value number
+constexpr int NewConnectionLetterEdit = 1020; // motor and variable letter
+constexpr int NewConnectionPicture0 = 1011;   // "BMP..." buttons 1011 to 1014
+constexpr int NewValueFullPlacesRadio = 1004;
+constexpr int NewValueOneLessPlaceRadio = 1005;
+
+// The Set Connections sheet: its five pages and the edit boxes on them.
+// On every page the edit for row r and column k (both counted from 1) has
+// the id 1015 + r + 8 * (k - 1).
+constexpr int InputsPage = 136;
+constexpr int OutputsPage = 137;
+constexpr int ValuesPage = 138;
+constexpr int MotorsPage = 139;
+constexpr int VariablesPage = 140;
+constexpr int ConnectionEdit(int row, int column)
+{
+  return 1015 + row + 8 * (column - 1);
+}
+
 } // namespace ids

@@ -1,0 +1,71 @@
+// The set of bitmaps a tovel uses: adding a name, removing a slot with the
+// pictures of every item renumbered, short names for picture buttons, and
+// the rules for the names of bitmap folders and files.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The caption under which a bitmap is shown on a picture button: with a the
+// position of the first backslash (-1 when none) and b that of the first
+// full stop (-1 when none), everything after a when b - a is less than 2,
+// else the b - a - 1 characters after a. "walls\pic.bmp" gives "pic",
+// "old.set\pic.bmp" gives "pic.bmp", "a\b\c.bmp" gives "b\c".
+std::string BitmapShortName(std::string_view name);
+
+enum class AddBitmapOutcome {
+  AlreadyInSet, // a slot holds the name already (letter case ignored)
+  Added,        // stored and loaded in a new slot
+  SetFull,      // all 20 slots are in use
+  Refused,      // the name cannot be stored in a tovel file
+};
+
+struct AddBitmapResult {
+  AddBitmapOutcome Outcome = AddBitmapOutcome::Refused;
+  int Slot = -1;           // the slot that holds the name (AlreadyInSet, Added)
+  std::string Reason;      // why the name was refused (Refused)
+  std::string LoadProblem; // why the added file shows empty (Added), if it does
+};
+
+// Adds a bitmap name (folder\file, relative to TovelsFolder) to the set.
+// A name already in the set, ignoring letter case, changes nothing. A new
+// name goes into slot BitmapCount, is loaded there, and BitmapCount grows by
+// one. Refused: a full set, a name that holds ';', a line break or another
+// control character, and a name that would make the tovel file's line of
+// names longer than MaxTovelLineChars.
+AddBitmapResult AddBitmap(const std::string& name);
+
+// Takes slot k out of the set: later slots move down by one, the freed last
+// slot is emptied (no name, no picture, size 0 x 0), and in every picture
+// item (FlagText clear) a picture number equal to k becomes "-1" and one
+// above k goes down by one. Text items and the connection tables stay as
+// they are. Only a slot below BitmapCount is removed; returns whether it was.
+bool RemoveBitmap(int k);
+
+// Whether a file or folder name (Windows-1252) can be part of a bitmap name:
+// not empty, not "." or "..", and free of '\', '/', ';' and control
+// characters. The folder tree lists only such names.
+bool UsableInBitmapName(std::string_view modelName);
+
+// Why a name typed for a new bitmap folder (UTF-8) cannot be used, or
+// nothing when it can: empty, more than 8 characters, "." or "..", a path
+// separator, a character Windows-1252 lacks or one Windows refuses in
+// names, or a trailing space or full stop.
+std::optional<std::string> NewFolderNameProblem(std::string_view utf8Name);
+
+// Makes the folder utf8Name directly in tovelsFolder after checking the
+// name as NewFolderNameProblem does; a folder of that name in any letter
+// case counts as existing. Gives the message to show when it fails.
+std::optional<std::string> MakeBitmapFolder(const std::filesystem::path& tovelsFolder,
+                                            std::string_view utf8Name);
+
+// Why a file (its native name, UTF-8) cannot be copied into a bitmap folder
+// under that name, or nothing when it can: the name must end in .bmp (any
+// letter case), have a Windows-1252 form and be usable in a bitmap name.
+std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name);
+
+// The order of names in the folder tree: ignoring letter case, as the
+// folder listing sorts them.
+bool BitmapTreeOrder(std::string_view a, std::string_view b);

@@ -1,0 +1,21 @@
+// Copying a file without ever replacing one, and making a folder.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Copies source to target. An existing target (file, folder or link) is
+// never replaced or written to: the copy then fails. A copy that fails part
+// way removes the partial target it made. Gives the message to show on
+// failure, naming the file concerned.
+std::optional<std::string> CopyFileNoOverwrite(const std::filesystem::path& source,
+                                               const std::filesystem::path& target);
+
+// Makes one folder; its parent must exist. Fails when anything of that name
+// exists already. Gives the message to show on failure.
+std::optional<std::string> CreateFolder(const std::filesystem::path& path);
+
+} // namespace platform

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "BmpMaker.h"
+#include "bitmaps/BitmapLoading.h"
+#include "bitmaps/BitmapSet.h"
+#include "common/TempFolder.h"
+#include "model/Tovel.h"
+#include "model/TovelFile.h"
+#include "platform/FileCopy.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class BitmapSet : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    ResetTovel();
+    SetPictureDecoder({});
+    TovelsFolder = Folder.Path().string();
+  }
+  void TearDown() override
+  {
+    ResetTovel();
+    TovelsFolder.clear();
+  }
+
+  // Puts a BMP of the given width at folder/name in the tovels folder.
+  void WriteBmp(const std::string& relative, int width = 8)
+  {
+    fs::create_directories((Folder.Path() / relative).parent_path());
+    WriteBytes(Folder.Path() / relative, MakeBmp({.Width = width}));
+  }
+
+  // Fills slots 0..count-1 with names of files that exist, widths 1..count.
+  void FillSlots(int count)
+  {
+    for (int i = 0; i < count; ++i) {
+      const std::string name = "set/b" + std::to_string(i) + ".bmp";
+      WriteBmp(name, i + 1);
+      ASSERT_EQ(AddBitmap("set\\b" + std::to_string(i) + ".bmp").Outcome, AddBitmapOutcome::Added);
+    }
+  }
+
+  TempFolder Folder{"bitmap-set"};
+};
+
+} // namespace
+
+TEST(BitmapShortNameTest, FollowsTheFirstBackslashAndFullStop)
+{
+  EXPECT_EQ(BitmapShortName("pic.bmp"), "pic");
+  EXPECT_EQ(BitmapShortName("walls\\pic.bmp"), "pic");
+  EXPECT_EQ(BitmapShortName("pic"), "pic");
+  EXPECT_EQ(BitmapShortName("old.set\\pic.bmp"), "pic.bmp");
+  EXPECT_EQ(BitmapShortName("a\\b\\c.bmp"), "b\\c");
+  EXPECT_EQ(BitmapShortName("walls\\pic"), "pic");
+  EXPECT_EQ(BitmapShortName("a\\.bmp"), ".bmp");
+  EXPECT_EQ(BitmapShortName(""), "");
+}
+
+TEST_F(BitmapSet, AddStoresLoadsAndFindsNamesIgnoringCase)
+{
+  WriteBmp("Pumps/Pump.bmp", 12);
+  const AddBitmapResult added = AddBitmap("Pumps\\Pump.bmp");
+  EXPECT_EQ(added.Outcome, AddBitmapOutcome::Added);
+  EXPECT_EQ(added.Slot, 0);
+  EXPECT_TRUE(added.LoadProblem.empty()) << added.LoadProblem;
+  EXPECT_EQ(BitmapCount, 1);
+  EXPECT_EQ(BitmapNames[0], "Pumps\\Pump.bmp");
+  EXPECT_EQ(BitmapImages[0].Width, 12);
+
+  // The same file named in other letter case is the slot already held.
+  const AddBitmapResult again = AddBitmap("PUMPS\\pump.BMP");
+  EXPECT_EQ(again.Outcome, AddBitmapOutcome::AlreadyInSet);
+  EXPECT_EQ(again.Slot, 0);
+  EXPECT_EQ(BitmapCount, 1);
+  EXPECT_EQ(BitmapNames[0], "Pumps\\Pump.bmp");
+
+  // A missing file still takes a slot, shown empty, and says why.
+  const AddBitmapResult missing = AddBitmap("Pumps\\gone.bmp");
+  EXPECT_EQ(missing.Outcome, AddBitmapOutcome::Added);
+  EXPECT_EQ(missing.Slot, 1);
+  EXPECT_NE(missing.LoadProblem.find("gone.bmp"), std::string::npos) << missing.LoadProblem;
+  EXPECT_EQ(BitmapImages[1].Width, 0);
+  EXPECT_EQ(BitmapCount, 2);
+}
+
+TEST_F(BitmapSet, AddRefusesTheTwentyFirstAndNamesAFileCannotHold)
+{
+  FillSlots(MaxBitmaps);
+  ASSERT_EQ(BitmapCount, 20);
+  const AddBitmapResult full = AddBitmap("set\\new.bmp");
+  EXPECT_EQ(full.Outcome, AddBitmapOutcome::SetFull);
+  EXPECT_EQ(BitmapCount, 20);
+  // A name in the set is still found when the set is full.
+  EXPECT_EQ(AddBitmap("SET\\B19.BMP").Outcome, AddBitmapOutcome::AlreadyInSet);
+  EXPECT_EQ(AddBitmap("SET\\B19.BMP").Slot, 19);
+
+  ResetTovel();
+  for (const std::string& bad : {std::string("a;b\\c.bmp"), std::string("a\\c\r.bmp"),
+                                 std::string("a\\c\n.bmp"), std::string()}) {
+    const AddBitmapResult refused = AddBitmap(bad);
+    EXPECT_EQ(refused.Outcome, AddBitmapOutcome::Refused) << bad;
+    EXPECT_FALSE(refused.Reason.empty());
+  }
+  EXPECT_EQ(BitmapCount, 0);
+
+  // The line of names may grow to exactly the longest line and no further.
+  const std::string first(300, 'x');
+  ASSERT_EQ(AddBitmap(first).Outcome, AddBitmapOutcome::Added);
+  const std::string tooLong(MaxTovelLineChars - 301, 'y');
+  const AddBitmapResult longName = AddBitmap(tooLong);
+  EXPECT_EQ(longName.Outcome, AddBitmapOutcome::Refused);
+  EXPECT_NE(longName.Reason.find("510"), std::string::npos) << longName.Reason;
+  const std::string fits(MaxTovelLineChars - 302, 'y');
+  EXPECT_EQ(AddBitmap(fits).Outcome, AddBitmapOutcome::Added);
+  EXPECT_EQ(NamesLineLength(TheTovel), MaxTovelLineChars);
+}
+
+TEST_F(BitmapSet, RemoveMovesLaterSlotsDownAndRenumbersPictures)
+{
+  FillSlots(5);
+  ItemCount = 3;
+  ItemTable[0] = {0, 0, 10, 10, 0, 0, {"2", "3", "-1", "4"}};
+  ItemTable[1] = {0, 0, 10, 10, FlagText, 0, {"2", "3", "4", "0"}};
+  ItemTable[2] = {0, 0, 10, 10, FlagClickable, 0, {"1", "0", " 3x", "5"}};
+  // Beyond ItemCount: not an item, left alone.
+  ItemTable[3] = {0, 0, 10, 10, 0, 0, {"3", "3", "3", "3"}};
+  InputLinks[0][0] = 2;
+  MotorLinks[1][2] = 4;
+
+  ASSERT_TRUE(RemoveBitmap(2));
+  EXPECT_EQ(BitmapCount, 4);
+  EXPECT_EQ(BitmapNames[1], "set\\b1.bmp");
+  EXPECT_EQ(BitmapNames[2], "set\\b3.bmp");
+  EXPECT_EQ(BitmapNames[3], "set\\b4.bmp");
+  EXPECT_EQ(BitmapNames[4], "");
+  EXPECT_EQ(BitmapImages[2].Width, 4); // the former slot 3
+  EXPECT_EQ(BitmapImages[3].Width, 5);
+  EXPECT_FALSE(BitmapImages[4].Palette);
+  EXPECT_EQ(BitmapImages[4].Width, 0);
+  EXPECT_EQ(BitmapImages[4].Height, 0);
+
+  EXPECT_EQ(ItemTable[0].Contents, (std::array<std::string, 4>{"-1", "2", "-1", "3"}));
+  EXPECT_EQ(ItemTable[1].Contents, (std::array<std::string, 4>{"2", "3", "4", "0"}));
+  EXPECT_EQ(ItemTable[2].Contents, (std::array<std::string, 4>{"1", "0", "2", "4"}));
+  EXPECT_EQ(ItemTable[3].Contents, (std::array<std::string, 4>{"3", "3", "3", "3"}));
+  EXPECT_EQ(InputLinks[0][0], 2);
+  EXPECT_EQ(MotorLinks[1][2], 4);
+}
+
+TEST_F(BitmapSet, RemoveOfTheLastAndOfSlotsNotInUse)
+{
+  FillSlots(3);
+  ItemCount = 1;
+  ItemTable[0] = {0, 0, 10, 10, 0, 0, {"2", "1", "abc", "0"}};
+  EXPECT_FALSE(RemoveBitmap(3));
+  EXPECT_FALSE(RemoveBitmap(-1));
+  EXPECT_FALSE(RemoveBitmap(MaxBitmaps));
+  EXPECT_EQ(BitmapCount, 3);
+
+  ASSERT_TRUE(RemoveBitmap(2));
+  EXPECT_EQ(BitmapCount, 2);
+  EXPECT_EQ(BitmapNames[2], "");
+  EXPECT_EQ(BitmapImages[2].Width, 0);
+  EXPECT_EQ(ItemTable[0].Contents, (std::array<std::string, 4>{"-1", "1", "abc", "0"}));
+
+  // A picture without a number counts as 0.
+  ASSERT_TRUE(RemoveBitmap(0));
+  EXPECT_EQ(BitmapNames[0], "set\\b1.bmp");
+  EXPECT_EQ(ItemTable[0].Contents, (std::array<std::string, 4>{"-1", "0", "-1", "-1"}));
+  ASSERT_TRUE(RemoveBitmap(0));
+  EXPECT_EQ(BitmapCount, 0);
+  EXPECT_FALSE(RemoveBitmap(0));
+}
+
+TEST_F(BitmapSet, NewFolderNamesAndCreation)
+{
+  EXPECT_FALSE(NewFolderNameProblem("Walls"));
+  EXPECT_FALSE(NewFolderNameProblem("12345678"));
+  EXPECT_FALSE(NewFolderNameProblem("Caf\xC3\xA9")); // é has a Windows-1252 form
+  for (const char* bad : {"", "123456789", ".", "..", "a/b", "a\\b", "a:b", "a*", "a;b", "end.",
+                          "end ", "\xE2\x82\xAC\xE2\x82\xAC\xC4\x80" /* Ā has no form */}) {
+    const auto problem = NewFolderNameProblem(bad);
+    EXPECT_TRUE(problem) << bad;
+  }
+  EXPECT_NE(NewFolderNameProblem("123456789")->find("8 characters"), std::string::npos);
+
+  const fs::path tovels = Folder.Path();
+  EXPECT_FALSE(MakeBitmapFolder(tovels, "Walls"));
+  EXPECT_TRUE(fs::is_directory(tovels / "Walls"));
+  // Exists already, also in other letter case.
+  EXPECT_TRUE(MakeBitmapFolder(tovels, "Walls"));
+  const auto otherCase = MakeBitmapFolder(tovels, "WALLS");
+  ASSERT_TRUE(otherCase);
+  EXPECT_NE(otherCase->find("exists already"), std::string::npos) << *otherCase;
+  EXPECT_FALSE(fs::exists(tovels / "WALLS"));
+  // A file of that name blocks it too; ".." never leaves the folder.
+  Folder.Write("notes", "x");
+  EXPECT_TRUE(MakeBitmapFolder(tovels, "notes"));
+  EXPECT_TRUE(MakeBitmapFolder(tovels, ".."));
+  EXPECT_TRUE(MakeBitmapFolder(tovels / "missing", "Walls"));
+  EXPECT_FALSE(fs::exists(tovels / "missing"));
+}
+
+TEST_F(BitmapSet, CopyNeverOverwritesAndChecksTheName)
+{
+  const fs::path source = Folder.Write("outside/new.bmp", "new bytes");
+  const fs::path existing = Folder.Write("walls/old.bmp", "old bytes");
+  EXPECT_TRUE(platform::CopyFileNoOverwrite(source, existing));
+  EXPECT_EQ(ReadFileText(existing), "old bytes");
+
+  // A link where the target would go is not followed.
+  const fs::path victim = Folder.Write("victim.bmp", "victim");
+  fs::create_symlink(victim, Folder.Path() / "walls" / "link.bmp");
+  EXPECT_TRUE(platform::CopyFileNoOverwrite(source, Folder.Path() / "walls" / "link.bmp"));
+  EXPECT_EQ(ReadFileText(victim), "victim");
+
+  const fs::path target = Folder.Path() / "walls" / "new.bmp";
+  EXPECT_FALSE(platform::CopyFileNoOverwrite(source, target));
+  EXPECT_EQ(ReadFileText(target), "new bytes");
+  const auto missing = platform::CopyFileNoOverwrite(Folder.Path() / "none.bmp",
+                                                     Folder.Path() / "walls" / "none.bmp");
+  ASSERT_TRUE(missing);
+  EXPECT_NE(missing->find("none.bmp"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Folder.Path() / "walls" / "none.bmp"));
+  EXPECT_TRUE(platform::CopyFileNoOverwrite(Folder.Path() / "walls", Folder.Path() / "w2.bmp"));
+  EXPECT_FALSE(fs::exists(Folder.Path() / "w2.bmp"));
+
+  EXPECT_FALSE(CopiedBitmapNameProblem("pump.bmp"));
+  EXPECT_FALSE(CopiedBitmapNameProblem("FAN.BMP"));
+  EXPECT_TRUE(CopiedBitmapNameProblem("pump.png"));
+  EXPECT_TRUE(CopiedBitmapNameProblem("..\\..\\evil.bmp"));
+  EXPECT_TRUE(CopiedBitmapNameProblem("a;b.bmp"));
+  EXPECT_TRUE(CopiedBitmapNameProblem("\xC4\x80.bmp"));
+
+  EXPECT_TRUE(UsableInBitmapName("pump.bmp"));
+  EXPECT_FALSE(UsableInBitmapName(".."));
+  EXPECT_FALSE(UsableInBitmapName("a\\b"));
+  EXPECT_TRUE(BitmapTreeOrder("apple", "Banana"));
+  EXPECT_FALSE(BitmapTreeOrder("Banana", "apple"));
+  EXPECT_TRUE(BitmapTreeOrder("Pump", "pump"));
+}
