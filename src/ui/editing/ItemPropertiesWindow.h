@@ -1,16 +1,61 @@
-// The modeless Item Properties window: edits the current item live.
+// The modeless Item Properties window: edits the current item live. Every
+// control reads from and writes to ItemTable[CurrentItem] at the moment it
+// is used; there is no OK or Apply.
 #pragma once
+
+#include <array>
+#include <optional>
+#include <string>
 
 #include <wx/dialog.h>
 
 class CMainFrame;
+class wxButton;
+class wxCheckBox;
+class wxRadioButton;
+class wxTextCtrl;
+struct TovelItem;
 
 class CItemPropertiesWindow : public wxDialog {
 public:
+  // Created hidden, centred on the main window.
   explicit CItemPropertiesWindow(CMainFrame* frame);
 
-  // Refills every control from the current item.
+  // Refills every control from the current item; changes nothing.
   void Reload();
   // Refills only the four coordinate fields.
   void ReloadCoordinates();
+
+  // The controls, by their ids (ids::PropertiesLeft ...).
+  wxTextCtrl* GetEdit(int id) const;
+  wxCheckBox* GetCheckBox(int id) const;
+  wxRadioButton* GetRadio(int id) const;
+  // The "BMP..." button of picture k (0 to 3).
+  wxButton* GetPictureButton(int k) const;
+
+private:
+  void CreateControls();
+  // Enables the controls of text mode or of picture mode.
+  void ShowTextMode(bool textMode);
+  // The item the window edits now, or none when no item is current.
+  static TovelItem* EditedItem();
+  // Tells the user why an edit was refused.
+  void Refuse(const std::string& reason);
+
+  void OnCoordinateChanged(wxCommandEvent& event);
+  void OnTextChanged(wxCommandEvent& event);
+  void OnTextChar(wxKeyEvent& event);
+  void OnTextRadio(wxCommandEvent& event);
+  void OnPictureRadio(wxCommandEvent& event);
+  void OnFlagBox(wxCommandEvent& event);
+  void OnPictureButton(wxCommandEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+  void OnClose(wxCloseEvent& event);
+
+  CMainFrame* m_frame;
+  std::array<wxTextCtrl*, 4> m_coordinates{}; // Left, Right, Top, Bottom
+  wxTextCtrl* m_text = nullptr;
+  wxRadioButton* m_textRadio = nullptr;
+  wxRadioButton* m_pictureRadio = nullptr;
+  std::array<wxButton*, 4> m_pictureButtons{};
 };

@@ -1,0 +1,88 @@
+#include "editing/ItemEditing.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "model/LeadingNumber.h"
+#include "model/TovelFile.h"
+
+namespace {
+
+// "1 character", "12 characters".
+std::string Characters(std::size_t count)
+{
+  return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
+// How many characters the item's line would be beyond the longest line, or
+// 0 when the change is allowed.
+std::size_t ExcessAfterChange(const TovelItem& before, const TovelItem& after)
+{
+  const std::size_t length = ItemLineLength(after);
+  if (length <= MaxTovelLineChars || length <= ItemLineLength(before)) return 0;
+  return length - MaxTovelLineChars;
+}
+
+} // namespace
+
+Point EditedItemShift(int dLeft, int dRight, int dTop, int dBottom)
+{
+  Point shift;
+  if (dLeft > 0) shift.X = dLeft;
+  if (dRight < 0) shift.X = dRight;
+  if (dTop > 0) shift.Y = dTop;
+  if (dBottom < 0) shift.Y = dBottom;
+  return shift;
+}
+
+int CoordinateFieldValue(std::string_view text)
+{
+  return LeadingNumber(text);
+}
+
+Point LargestPictureSize(const TovelItem& item, const std::array<BitmapSlot, MaxBitmaps>& images,
+                         int bitmapCount)
+{
+  Point size;
+  const int slots = std::clamp(bitmapCount, 0, MaxBitmaps);
+  for (const std::string& entry : item.Contents) {
+    const int slot = LeadingNumber(entry);
+    if (slot < 0 || slot >= slots) continue;
+    size.X = std::max(size.X, images[slot].Width);
+    size.Y = std::max(size.Y, images[slot].Height);
+  }
+  return size;
+}
+
+void FitItemToPictures(TovelItem& item, const std::array<BitmapSlot, MaxBitmaps>& images,
+                       int bitmapCount)
+{
+  const Point size = LargestPictureSize(item, images, bitmapCount);
+  item.Right = ClampToInt(std::int64_t{item.Left} + size.X);
+  item.Top = ClampToInt(std::int64_t{item.Bottom} - size.Y);
+}
+
+std::optional<std::string> ItemChangeProblem(const TovelItem& before, const TovelItem& after)
+{
+  const std::size_t excess = ExcessAfterChange(before, after);
+  if (excess == 0) return std::nullopt;
+  return "The tovel file could not hold this item any more: its line would be " +
+         Characters(excess) + " too long. Please shorten the item's text first.";
+}
+
+std::optional<std::string> ItemTextProblem(const TovelItem& item, std::string_view newText)
+{
+  if (newText.find_first_of(",;") != std::string_view::npos)
+    return std::string("An item's text cannot hold a comma (,) or a semicolon (;): "
+                       "the tovel file uses them to separate its fields.");
+  if (newText.find_first_of("\r\n") != std::string_view::npos)
+    return std::string("An item's text must fit on one line.");
+  if (newText.find('\0') != std::string_view::npos)
+    return std::string("An item's text cannot hold a NUL character.");
+  TovelItem changed = item;
+  changed.Contents[0] = std::string(newText);
+  const std::size_t excess = ExcessAfterChange(item, changed);
+  if (excess == 0) return std::nullopt;
+  return "This text is too long to be saved in the tovel file. Please make it " +
+         Characters(excess) + " shorter.";
+}
