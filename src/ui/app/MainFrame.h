@@ -115,6 +115,13 @@ private:
   void OnMoveUp(wxCommandEvent& event);
   void OnMoveDown(wxCommandEvent& event);
   void OnNewItem(wxCommandEvent& event);
+  // Connection commands.
+  void OnNewInput(wxCommandEvent& event);
+  void OnNewOutput(wxCommandEvent& event);
+  void OnNewValue(wxCommandEvent& event);
+  void OnNewMotor(wxCommandEvent& event);
+  void OnNewVariable(wxCommandEvent& event);
+  void OnSetConnections(wxCommandEvent& event);
   // Toolbar and keys.
   void OnLargeIcons(wxCommandEvent& event);
   void OnUpdateCommand(wxUpdateUIEvent& event);

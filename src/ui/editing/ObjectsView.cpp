@@ -123,7 +123,7 @@ int EntrySlot(const std::string& entry)
 
 CObjectsView::CObjectsView(wxWindow* parent)
     : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                       wxVSCROLL | wxFULL_REPAINT_ON_RESIZE)
+                       wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS)
 {
   // Every pixel is painted by PaintTo; nothing is erased beforehand, so
   // rows do not flicker when they repaint.
@@ -131,6 +131,7 @@ CObjectsView::CObjectsView(wxWindow* parent)
   SetScrollRate(0, ScrollStep);
   Bind(wxEVT_SIZE, &CObjectsView::OnSize, this);
   Bind(wxEVT_LEFT_DOWN, &CObjectsView::OnLeftDown, this);
+  Bind(wxEVT_KEY_DOWN, &CObjectsView::OnKeyDown, this);
   UpdateItemListExtent();
 }
 
@@ -273,4 +274,13 @@ void CObjectsView::OnLeftDown(wxMouseEvent& event)
     if (frame && frame->GetTovelView()) frame->GetTovelView()->RedrawItem(press.Row, 0, 0, true);
   }
   event.Skip();
+}
+
+void CObjectsView::OnKeyDown(wxKeyEvent& event)
+{
+  // The arrow keys act on the current item here as in the tovel view, and
+  // then do not scroll the list.
+  CMainFrame* frame = Frame();
+  if (!frame || !frame->GetTovelView()->ItemKeyDown(event.GetKeyCode(), event.ShiftDown()))
+    event.Skip();
 }

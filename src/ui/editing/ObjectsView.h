@@ -31,6 +31,7 @@ private:
   void OnDraw(wxDC& dc) override;
   void OnSize(wxSizeEvent& event);
   void OnLeftDown(wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
 
   void PaintHeader(wxDC& dc, int width);
   void PaintRow(wxDC& dc, int row, int width);

@@ -1,0 +1,31 @@
+// Selecting, dragging and nudging items in the tovel view.
+#pragma once
+
+#include "editing/Geometry.h"
+#include "model/Tovel.h"
+
+// The top-most item whose screen area holds the point (scroll-area
+// pixels), or -1. Every item takes part, hidden or not; an item without
+// width or height covers nothing.
+int HitTest(Point p, int zoom, Point origin);
+
+// Where a dragged item lands: the pointer p less the grab offset, in tovel
+// pixels (integer division truncating toward zero), keeping the item's
+// width and height.
+Rect DropPosition(const Rect& dragged, Point p, Point grab, int zoom, Point origin);
+
+// The pointer's distance from the item's top-left corner on screen, taken
+// when a drag begins.
+Point GrabOffset(const TovelItem& item, Point p, int zoom, Point origin);
+
+enum class ArrowKey { Left, Right, Up, Down };
+
+// What an arrow key did to an item: how to widen its repaint.
+struct ArrowEdit {
+  int Dx = 0;
+  int Dy = 0;
+};
+
+// Moves the item one tovel pixel, or with Shift moves only its right or
+// bottom edge (sizing it).
+ArrowEdit ApplyArrowKey(TovelItem& item, ArrowKey key, bool shift);

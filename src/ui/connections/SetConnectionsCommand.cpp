@@ -1,0 +1,16 @@
+// The main window's Set Connections command.
+#include "app/MainFrame.h"
+#include "connections/ConnectionTexts.h"
+#include "connections/ConnectionsSheet.h"
+#include "model/Tovel.h"
+
+// Shows every link of the tovel in the sheet. Only OK changes anything: then
+// all five tables are written from the sheet's texts, edited or not, and the
+// tovel is marked changed. Nothing is repainted: no item changes.
+void CMainFrame::OnSetConnections(wxCommandEvent&)
+{
+  CConnectionsSheet sheet(this, TextsFromTables(TheTovel));
+  if (sheet.ShowModal() != wxID_OK) return;
+  TablesFromTexts(sheet.Texts(), TheTovel);
+  MarkModified();
+}
