@@ -141,7 +141,7 @@ std::optional<std::string> NewFolderNameProblem(std::string_view utf8Name)
            " holds a character that tovel files cannot store. Please use letters, digits and "
            "common punctuation only.";
   if (model->size() > MaxFolderNameChars)
-    return "A folder name can have at most " + std::to_string(MaxFolderNameChars) + " characters.";
+    return "Please enter no more than " + std::to_string(MaxFolderNameChars) + " characters.";
   if (*model == "." || *model == "..")
     return Quoted(utf8Name) + " cannot be the name of a new folder.";
   if (model->find_first_of("\\/") != std::string::npos)
@@ -186,6 +186,21 @@ std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name)
            " holds \\, ; or a control character, which a tovel file cannot store. Rename the "
            "file first.";
   return std::nullopt;
+}
+
+std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
+                                                const std::filesystem::path& folder)
+{
+  const std::string fileName = source.filename().string();
+  const auto model = platform::Utf8ToCp1252(fileName);
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const auto existing = platform::Utf8ToCp1252(entry->path().filename().string());
+    if (model && existing && platform::EqualsIgnoreCase(*existing, *model))
+      return platform::DisplayPath(entry->path()) + " exists already.";
+  }
+  return platform::CopyFileNoOverwrite(source, folder / fileName);
 }
 
 bool BitmapTreeOrder(std::string_view a, std::string_view b)

@@ -66,6 +66,13 @@ std::optional<std::string> MakeBitmapFolder(const std::filesystem::path& tovelsF
 // letter case), have a Windows-1252 form and be usable in a bitmap name.
 std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name);
 
+// Copies the file source into the bitmap folder `folder` under its own
+// name. Nothing is ever replaced: a file or folder of that name in any
+// letter case counts as existing (the tovel names the file ignoring case),
+// and the copy then fails. Gives the reason on failure.
+std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
+                                                const std::filesystem::path& folder);
+
 // The order of names in the folder tree: ignoring letter case, as the
 // folder listing sorts them.
 bool BitmapTreeOrder(std::string_view a, std::string_view b);

@@ -20,10 +20,12 @@ std::optional<std::string> PickPicture(wxWindow* parent, int currentSlot)
   const int result = dialog.ShowModal();
   if (dialog.BitmapsChanged()) {
     // Add and Remove change the tovel whatever the dialog ends with: the
-    // main window shows the renumbered pictures and the change is saved.
+    // main window and the Item Properties window show the renumbered
+    // pictures, and the change is saved.
     for (wxWindow* window = parent; window; window = window->GetParent()) {
       if (auto* frame = dynamic_cast<CMainFrame*>(window)) {
         frame->Refresh();
+        frame->RefreshPropertiesWindow();
         frame->MarkModified();
         break;
       }

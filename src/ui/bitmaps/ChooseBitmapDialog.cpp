@@ -14,7 +14,6 @@
 #include "bitmaps/BitmapSlotButton.h"
 #include "bitmaps/NewFolderDialog.h"
 #include "model/Tovel.h"
-#include "platform/FileCopy.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
 #include "platform/Windows1252.h"
@@ -67,7 +66,7 @@ constexpr int DialogHeight = 218;
 
 CChooseBitmapDialog::CChooseBitmapDialog(wxWindow* parent, bool manageMode, int preselect)
     : wxDialog(parent, ids::ChooseBitmapDialog, "Choose Bitmap", wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxCLOSE_BOX),
+               wxCAPTION),
       m_manageMode(manageMode)
 {
   CreateControls();
@@ -163,7 +162,8 @@ void CChooseBitmapDialog::FillTree()
   const fs::path tovels = platform::NativePath(TovelsFolder);
   // The folder of the first bitmap starts open.
   std::string expand;
-  if (!BitmapNames[0].empty()) expand = BitmapNames[0].substr(0, BitmapNames[0].find('\\'));
+  if (const auto slash = BitmapNames[0].find('\\'); slash != std::string::npos)
+    expand = BitmapNames[0].substr(0, slash);
   wxTreeItemId expanded;
   for (const std::string& folder : platform::ListFolders(tovels)) {
     const auto folderModel = platform::Utf8ToCp1252(folder);
@@ -404,14 +404,14 @@ void CChooseBitmapDialog::CopyBitmap()
   }
   // The target lies directly in the chosen folder of the tovels folder: the
   // name checked above holds no separator.
-  const fs::path target =
-      platform::NativePath(TovelsFolder) / NameOf(m_tree, folder).Native / fileName;
+  const fs::path folderPath = platform::NativePath(TovelsFolder) / NameOf(m_tree, folder).Native;
+  const fs::path target = folderPath / fileName;
   const wxString question = "Copy " + wxString::FromUTF8(source.string()) + " to " +
                             wxString::FromUTF8(target.string()) + "?";
   if (messages::Show(this, question, messages::ConfirmationCaption,
                      wxOK | wxCANCEL | wxICON_QUESTION) != wxID_OK)
     return;
-  if (platform::CopyFileNoOverwrite(source, target)) {
+  if (CopyBitmapIntoFolder(source, folderPath)) {
     messages::Show(this, "Failed to copy file, possibly because file already exists.",
                    messages::ErrorCaption, wxOK | wxICON_ERROR);
     return;

@@ -189,7 +189,10 @@ TEST_F(BitmapSet, NewFolderNamesAndCreation)
     const auto problem = NewFolderNameProblem(bad);
     EXPECT_TRUE(problem) << bad;
   }
-  EXPECT_NE(NewFolderNameProblem("123456789")->find("8 characters"), std::string::npos);
+  EXPECT_EQ(NewFolderNameProblem("123456789"), "Please enter no more than 8 characters.");
+  // Eight characters, counted as a tovel file stores them.
+  EXPECT_FALSE(NewFolderNameProblem("Caf\xC3\xA9" "Caf\xC3\xA9"));
+  EXPECT_TRUE(NewFolderNameProblem("Caf\xC3\xA9" "Caf\xC3\xA9" "x"));
 
   const fs::path tovels = Folder.Path();
   EXPECT_FALSE(MakeBitmapFolder(tovels, "Walls"));
@@ -231,6 +234,21 @@ TEST_F(BitmapSet, CopyNeverOverwritesAndChecksTheName)
   EXPECT_FALSE(fs::exists(Folder.Path() / "walls" / "none.bmp"));
   EXPECT_TRUE(platform::CopyFileNoOverwrite(Folder.Path() / "walls", Folder.Path() / "w2.bmp"));
   EXPECT_FALSE(fs::exists(Folder.Path() / "w2.bmp"));
+
+  // Into a bitmap folder: a name held in any letter case is never copied
+  // beside, nor over, the file that has it.
+  const fs::path walls = Folder.Path() / "walls";
+  const fs::path upper = Folder.Write("outside/OLD.BMP", "upper bytes");
+  const auto sameName = CopyBitmapIntoFolder(upper, walls);
+  ASSERT_TRUE(sameName);
+  EXPECT_NE(sameName->find("exists already"), std::string::npos) << *sameName;
+  EXPECT_FALSE(fs::exists(walls / "OLD.BMP"));
+  EXPECT_EQ(ReadFileText(walls / "old.bmp"), "old bytes");
+  const fs::path fresh = Folder.Write("outside/fresh.bmp", "fresh bytes");
+  EXPECT_FALSE(CopyBitmapIntoFolder(fresh, walls));
+  EXPECT_EQ(ReadFileText(walls / "fresh.bmp"), "fresh bytes");
+  EXPECT_TRUE(CopyBitmapIntoFolder(fresh, Folder.Path() / "missing"));
+  EXPECT_FALSE(fs::exists(Folder.Path() / "missing"));
 
   EXPECT_FALSE(CopiedBitmapNameProblem("pump.bmp"));
   EXPECT_FALSE(CopiedBitmapNameProblem("FAN.BMP"));

@@ -19,6 +19,7 @@
 #include "bitmaps/ChooseBitmapDialog.h"
 #include "bitmaps/NewFolderDialog.h"
 #include "document/TovelCreatorDoc.h"
+#include "editing/ItemPropertiesWindow.h"
 #include "model/Tovel.h"
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
@@ -88,6 +89,9 @@ TEST_F(ChooseBitmap, ManageAndPickModesAndTheLayout)
   EXPECT_TRUE(pick.GetSlotButton(-1)->IsChecked());
   EXPECT_EQ(pick.CheckedSlot(), -1);
   EXPECT_EQ(pick.ResultForOk(), ChooseBitmapNone);
+
+  // A modal frame with a caption only: it closes through its buttons.
+  EXPECT_FALSE(pick.HasFlag(wxCLOSE_BOX));
 
   CChooseBitmapDialog manage(m_frame, true, -1);
   EXPECT_EQ(Button(manage, ids::ChooseBitmapOk)->GetLabel(), "Close");
@@ -280,8 +284,16 @@ TEST_F(ChooseBitmap, TheFolderOfTheFirstBitmapStartsOpen)
     CChooseBitmapDialog dialog(m_frame, true, -1);
     EXPECT_FALSE(dialog.IsFolderExpanded("Pumps"));
   }
-  BitmapNames[0] = "PUMPS\\PUMP.BMP";
+  // A first name without a folder opens no folder, not even one named like
+  // the whole name.
+  fs::create_directories(m_folder / "loose.bmp");
+  BitmapNames[0] = "loose.bmp";
   BitmapCount = 1;
+  {
+    CChooseBitmapDialog dialog(m_frame, true, -1);
+    EXPECT_FALSE(dialog.IsFolderExpanded("loose.bmp"));
+  }
+  BitmapNames[0] = "PUMPS\\PUMP.BMP";
   CChooseBitmapDialog dialog(m_frame, true, -1);
   EXPECT_TRUE(dialog.IsFolderExpanded("Pumps"));
   EXPECT_FALSE(dialog.IsFolderExpanded("f00"));
@@ -335,6 +347,19 @@ TEST_F(ChooseBitmap, CopyBmpAsksAndNeverOverwrites)
                 ExpectMessage("Failed to copy file, possibly because file already exists.",
                               messages::ErrorCaption, wxID_OK));
   EXPECT_EQ(ReadFileText(target), "bitmap bytes");
+  EXPECT_EQ(dialog.TreeFiles("pumps").size(), 2u);
+
+  // A file of the same name in other letter case is the same bitmap for a
+  // tovel: it is not copied beside it.
+  const fs::path upper = elsewhere.Write("PUMP.BMP", "other bytes");
+  const wxString upperQuestion = "Copy " + wxString::FromUTF8(upper.string()) + " to " +
+                                 wxString::FromUTF8((m_folder / "pumps" / "PUMP.BMP").string()) +
+                                 "?";
+  wxTEST_DIALOG(dialog.CopyBitmap(), chooseFile(upper),
+                ExpectMessage(upperQuestion, messages::ConfirmationCaption, wxID_OK),
+                ExpectMessage("Failed to copy file, possibly because file already exists.",
+                              messages::ErrorCaption, wxID_OK));
+  EXPECT_FALSE(fs::exists(m_folder / "pumps" / "PUMP.BMP"));
   EXPECT_EQ(dialog.TreeFiles("pumps").size(), 2u);
 
   const fs::path picture = elsewhere.Write("photo.png", "png");
@@ -409,7 +434,49 @@ TEST_F(ChooseBitmap, SlotButtonsPaintPictureNameAndCheckMark)
   const wxImage unchecked = paint(slot);
   EXPECT_EQ(colourAt(unchecked, 2, h - 3), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
 
+  // The None button is framed and all label, highlighted while checked.
+  CBitmapSlotButton* none = dialog.GetSlotButton(-1);
+  EXPECT_EQ(none->GetLabel(), "-1");
+  EXPECT_EQ(slot->GetLabel(), "0");
+  ASSERT_TRUE(none->IsChecked());
+  const wxImage noneImage = paint(none);
+  EXPECT_EQ(colourAt(noneImage, 0, 0), *wxBLACK);
+  EXPECT_EQ(colourAt(noneImage, 2, 2), highlight);
+  dialog.ClickSlot(0);
+  EXPECT_FALSE(none->IsChecked());
+  EXPECT_EQ(colourAt(paint(none), 2, 2), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+
   // An empty slot is blank: no frame.
   const wxImage empty = paint(dialog.GetSlotButton(1));
   EXPECT_NE(colourAt(empty, 0, 0), *wxBLACK);
+}
+
+TEST_F(ChooseBitmap, RemoveWhilePickingForTheItemPropertiesWindowShowsTheRenumberedPictures)
+{
+  FillSet(3);
+  ItemCount = 1;
+  ItemTable[0] = {10, 10, 40, 40, 0, 0, {"0", "2", "-1", "-1"}};
+  m_frame->UpdateItemListExtent();
+  m_frame->SelectItem(0);
+  m_frame->ShowPropertiesWindow();
+  CItemPropertiesWindow* window = m_frame->GetPropertiesWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(window->GetPictureButton(1)->GetLabel(), "b02");
+
+  // Picking for the first picture, the user removes slot 2 and cancels.
+  wxCommandEvent click(wxEVT_BUTTON, ids::PropertiesPicture0);
+  click.SetEventObject(window->GetPictureButton(0));
+  wxTEST_DIALOG(window->GetPictureButton(0)->GetEventHandler()->ProcessEvent(click),
+                ExpectDialog<CChooseBitmapDialog>([](CChooseBitmapDialog* dialog) {
+                  EXPECT_EQ(dialog->CheckedSlot(), 0);
+                  dialog->ClickSlot(2);
+                  dialog->RemoveChecked();
+                  return ChooseBitmapCancelled;
+                }));
+  EXPECT_EQ(BitmapCount, 2);
+  EXPECT_EQ(ItemTable[0].Contents, (std::array<std::string, 4>{"0", "-1", "-1", "-1"}));
+  EXPECT_EQ(window->GetPictureButton(0)->GetLabel(), "b00");
+  EXPECT_EQ(window->GetPictureButton(1)->GetLabel(), "BMP...");
+  EXPECT_TRUE(IsModified());
+  m_frame->HidePropertiesWindow();
 }
