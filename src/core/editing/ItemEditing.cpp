@@ -37,7 +37,15 @@ Point EditedItemShift(int dLeft, int dRight, int dTop, int dBottom)
 
 int CoordinateFieldValue(std::string_view text)
 {
-  return LeadingNumber(text);
+  // Blanks around the number aside, the whole field must be the number.
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return 0;
+  const std::string_view number = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  const std::size_t sign = number.front() == '+' || number.front() == '-' ? 1 : 0;
+  if (number.size() == sign) return 0;
+  for (std::size_t i = sign; i < number.size(); ++i)
+    if (number[i] < '0' || number[i] > '9') return 0;
+  return LeadingNumber(number);
 }
 
 Point LargestPictureSize(const TovelItem& item, const std::array<BitmapSlot, MaxBitmaps>& images,

@@ -17,9 +17,10 @@
 // first; anything else gives 0.
 Point EditedItemShift(int dLeft, int dRight, int dTop, int dBottom);
 
-// The value of a coordinate field: its text read as a signed decimal number
-// as far as it is one ("12ab" gives 12); text that does not start with a
-// number, an empty field or a sign alone give 0.
+// The value of a coordinate field: its text read as a signed decimal number,
+// blanks around it allowed; text that is not such a number ("12ab", "ab12"),
+// an empty field or a sign alone give 0. A number beyond the range of int
+// gives the nearest int.
 int CoordinateFieldValue(std::string_view text);
 
 // The width and height of the largest of the item's pictures: the slots

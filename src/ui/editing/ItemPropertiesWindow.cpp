@@ -203,11 +203,27 @@ void CItemPropertiesWindow::Reload()
   (textMode ? m_textRadio : m_pictureRadio)->SetValue(true);
   ShowTextMode(textMode);
   ShowText(m_text, ToWx(item->Contents[0]));
-  for (int k = 0; k < 4; ++k)
-    m_pictureButtons[k]->SetLabel(PictureButtonCaption(item->Contents[k]));
+  ShowPictureCaptions(*item);
   for (const auto& boxes :
        {std::span<const FlagBox>(TextModeBoxes), std::span<const FlagBox>(PictureModeBoxes)}) {
     for (const FlagBox& box : boxes) GetCheckBox(box.Id)->SetValue((item->Flags & box.Flag) != 0);
+  }
+}
+
+void CItemPropertiesWindow::ShowPictureCaptions(const TovelItem& item)
+{
+  bool changed = false;
+  for (std::size_t k = 0; k < m_pictureButtons.size(); ++k) {
+    const wxString caption = PictureButtonCaption(item.Contents[k]);
+    if (m_pictureButtons[k]->GetLabel() == caption) continue;
+    m_pictureButtons[k]->SetLabel(caption);
+    changed = true;
+  }
+  // A longer bitmap name needs a wider button, a shorter one gives the room
+  // back.
+  if (changed) {
+    Layout();
+    Fit();
   }
 }
 
@@ -292,7 +308,7 @@ void CItemPropertiesWindow::OnPictureRadio(wxCommandEvent&)
   item->Flags &= ~FlagText;
   ShowTextMode(false);
   m_frame->ItemEdited(true, 0, 0, 0, 0);
-  m_pictureButtons[0]->SetLabel(PictureButtonCaption(item->Contents[0]));
+  ShowPictureCaptions(*item);
 }
 
 void CItemPropertiesWindow::OnFlagBox(wxCommandEvent& event)
@@ -325,6 +341,9 @@ void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
   TovelItem* item = EditedItem();
   if (!item || k < 0 || k >= 4) return;
   const auto picture = PickPicture(this, InitialSlot(item->Contents[k]));
+  // Adding or removing bitmaps in the dialog may have renumbered the item's
+  // other pictures: their captions follow even when the pick was cancelled.
+  ShowPictureCaptions(*item);
   if (!picture) return;
 
   // The item's line must still fit in the file once it is sized to its
@@ -337,7 +356,7 @@ void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
     return;
   }
   item->Contents[k] = *picture;
-  m_pictureButtons[k]->SetLabel(PictureButtonCaption(*picture));
+  ShowPictureCaptions(*item);
   m_frame->FitItemToPictures();
 }
 

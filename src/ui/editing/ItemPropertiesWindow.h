@@ -37,6 +37,9 @@ private:
   void CreateControls();
   // Enables the controls of text mode or of picture mode.
   void ShowTextMode(bool textMode);
+  // Sets the captions of the four picture buttons from the item's pictures
+  // and makes room for them.
+  void ShowPictureCaptions(const TovelItem& item);
   // The item the window edits now, or none when no item is current.
   static TovelItem* EditedItem();
   // Tells the user why an edit was refused.

@@ -48,17 +48,23 @@ TEST(ItemEditing, RedrawShiftFollowsTheEdgeThatMovedInwards)
   EXPECT_EQ(EditedItemShift(0, 0, 0, 0), (Point{0, 0}));
 }
 
-TEST(ItemEditing, CoordinateFieldsReadTheLeadingNumber)
+TEST(ItemEditing, CoordinateFieldsReadAWholeNumberOrZero)
 {
   EXPECT_EQ(CoordinateFieldValue("120"), 120);
   EXPECT_EQ(CoordinateFieldValue("-35"), -35);
-  EXPECT_EQ(CoordinateFieldValue(" +8"), 8);
+  EXPECT_EQ(CoordinateFieldValue(" +8 "), 8);
+  EXPECT_EQ(CoordinateFieldValue("\t7"), 7);
   // While the user is still typing.
   EXPECT_EQ(CoordinateFieldValue("-"), 0);
+  EXPECT_EQ(CoordinateFieldValue(" "), 0);
   EXPECT_EQ(CoordinateFieldValue(""), 0);
-  EXPECT_EQ(CoordinateFieldValue("12ab"), 12);
+  // Text that is not a number as a whole reads as 0, not as its start.
+  EXPECT_EQ(CoordinateFieldValue("12ab"), 0);
+  EXPECT_EQ(CoordinateFieldValue("1 2"), 0);
+  EXPECT_EQ(CoordinateFieldValue("--3"), 0);
   EXPECT_EQ(CoordinateFieldValue("ab12"), 0);
   EXPECT_EQ(CoordinateFieldValue("99999999999"), INT_MAX);
+  EXPECT_EQ(CoordinateFieldValue("-99999999999"), INT_MIN);
 }
 
 TEST(ItemEditing, FitSizesTheItemToItsLargestPictureKeepingBottomLeft)

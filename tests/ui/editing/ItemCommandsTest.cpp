@@ -6,6 +6,7 @@
 
 #include <wx/button.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
 
 #include "app/MainFrame.h"
 #include "app/Messages.h"
@@ -15,6 +16,7 @@
 #include "editing/ItemPropertiesWindow.h"
 #include "editing/NewItemDialog.h"
 #include "editing/ObjectsView.h"
+#include "editing/PaintRecorder.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
 #include "resources/ResourceIds.h"
@@ -249,4 +251,64 @@ TEST_F(ItemCommands, PropertiesShowsTheItemPropertiesWindow)
   EXPECT_EQ(m_frame->GetPropertiesWindow(), window);
   EXPECT_TRUE(window->IsShown());
   EXPECT_FALSE(Modified());
+}
+
+TEST_F(ItemCommands, EraseRepaintsOnlyWhenConfirmed)
+{
+  FiveItems();
+  CTovelView* view = m_frame->GetTovelView();
+  PaintRecorder page(view);
+  PaintRecorder list(m_frame->GetObjectsView());
+  const wxRect erased = ItemOnScreen(view, ItemTable[2]);
+
+  page.Start();
+  list.Start();
+  wxTEST_DIALOG(Command(ids::Erase),
+                ExpectMessage(EraseQuestion, messages::WarningCaption, wxID_CANCEL));
+  page.Settle();
+  list.Settle();
+  EXPECT_TRUE(page.PaintedNothing());
+  EXPECT_TRUE(list.PaintedNothing());
+
+  wxTEST_DIALOG(Command(ids::Erase),
+                ExpectMessage(EraseQuestion, messages::WarningCaption, wxID_OK));
+  page.Settle();
+  list.Settle();
+  EXPECT_TRUE(page.Covers(erased)) << "the place the item left";
+  const wxSize listSize = m_frame->GetObjectsView()->GetClientSize();
+  EXPECT_TRUE(list.Covers(wxRect(listSize))) << "the whole item list";
+}
+
+TEST_F(ItemCommands, MovesRepaintBothItemsAndTheWindowFollows)
+{
+  FiveItems();
+  Command(ids::Properties);
+  CItemPropertiesWindow* window = m_frame->GetPropertiesWindow();
+  ASSERT_NE(window, nullptr);
+  CTovelView* view = m_frame->GetTovelView();
+  PaintRecorder page(view);
+
+  page.Start();
+  const wxRect second = ItemOnScreen(view, ItemTable[2]);
+  const wxRect third = ItemOnScreen(view, ItemTable[3]);
+  Command(ids::MoveDown);
+  page.Settle();
+  EXPECT_TRUE(page.Covers(second));
+  EXPECT_TRUE(page.Covers(third));
+  // The window shows the moved item, now number 3.
+  EXPECT_EQ(CurrentItem, 3);
+  EXPECT_EQ(window->GetEdit(ids::PropertiesText)->GetValue(), "item2");
+  EXPECT_EQ(window->GetEdit(ids::PropertiesLeft)->GetValue(), "20");
+
+  // After Erase it shows the item that took the erased one's place.
+  wxTEST_DIALOG(Command(ids::Erase),
+                ExpectMessage(EraseQuestion, messages::WarningCaption, wxID_OK));
+  EXPECT_EQ(CurrentItem, 3);
+  EXPECT_EQ(window->GetEdit(ids::PropertiesText)->GetValue(), "item4");
+
+  // A new item becomes current and the window shows it.
+  NewItem(Accept);
+  EXPECT_EQ(CurrentItem, 4);
+  EXPECT_EQ(window->GetEdit(ids::PropertiesText)->GetValue(), "New");
+  EXPECT_EQ(window->GetEdit(ids::PropertiesRight)->GetValue(), "50");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include <wx/button.h>
@@ -12,6 +13,8 @@
 #include "bitmaps/ChooseBitmapDialog.h"
 #include "document/TovelCreatorDoc.h"
 #include "editing/ItemPropertiesWindow.h"
+#include "editing/PaintRecorder.h"
+#include "editing/TovelView.h"
 #include "model/Tovel.h"
 #include "model/TovelFile.h"
 #include "resources/ResourceIds.h"
@@ -158,17 +161,20 @@ TEST_F(ItemPropertiesWindow, CoordinatesChangeAsTheyAreTyped)
   EXPECT_EQ(ItemTable[0].Right, 180);
   EXPECT_TRUE(Modified());
 
-  // A minus sign alone reads as 0 until a digit follows; so does an empty
-  // field, and trailing letters are ignored.
+  // A minus sign alone reads as 0 until a digit follows; so do an empty
+  // field and text that is not a whole number, which stays as typed.
   Type(ids::PropertiesLeft, "-");
   EXPECT_EQ(ItemTable[0].Left, 0);
   Type(ids::PropertiesLeft, "-7");
   EXPECT_EQ(ItemTable[0].Left, -7);
   Type(ids::PropertiesLeft, "");
   EXPECT_EQ(ItemTable[0].Left, 0);
-  Type(ids::PropertiesLeft, "12ab");
+  Type(ids::PropertiesLeft, "12");
   EXPECT_EQ(ItemTable[0].Left, 12);
+  Type(ids::PropertiesLeft, "12ab");
+  EXPECT_EQ(ItemTable[0].Left, 0);
   EXPECT_EQ(Field(ids::PropertiesLeft), "12ab");
+  Type(ids::PropertiesLeft, "12");
 
   // Each field sets its own coordinate only; any integer is taken.
   Type(ids::PropertiesRight, "5");
@@ -181,7 +187,7 @@ TEST_F(ItemPropertiesWindow, CoordinatesChangeAsTheyAreTyped)
 
   // Text that gives the same number changes nothing.
   ClearModified();
-  Type(ids::PropertiesRight, "5px");
+  Type(ids::PropertiesRight, " 5");
   EXPECT_EQ(ItemTable[0].Right, 5);
   EXPECT_FALSE(Modified());
 }
@@ -359,4 +365,84 @@ TEST_F(ItemPropertiesWindow, OpeningATovelHidesTheWindowWhichStillFollows)
   EXPECT_EQ(Field(ids::PropertiesText), "alpha");
   EXPECT_EQ(Field(ids::PropertiesRight), "100");
   EXPECT_FALSE(Modified());
+}
+
+TEST_F(ItemPropertiesWindow, LiveEditsRepaintTheItemAndMarkTheDocument)
+{
+  CTovelView* view = m_frame->GetTovelView();
+  PaintRecorder paints(view);
+
+  // Moving the left edge right repaints from where the edge was.
+  paints.Start();
+  const wxRect before = ItemOnScreen(view, ItemTable[0]);
+  Type(ids::PropertiesLeft, "120");
+  paints.Settle();
+  EXPECT_TRUE(Modified());
+  EXPECT_TRUE(paints.Covers(before)) << "the area from the old left edge on";
+
+  // Moving the right edge left repaints up to where the edge was.
+  paints.Start();
+  const wxRect wide = ItemOnScreen(view, ItemTable[0]);
+  Type(ids::PropertiesRight, "150");
+  paints.Settle();
+  EXPECT_TRUE(paints.Covers(wide));
+
+  // Filling shows at once; so does a new text.
+  const std::function<void()> shownAtOnce[] = {[this] { Click(ids::PropertiesFilled); },
+                                               [this] { Click(ids::PropertiesYellow); },
+                                               [this] { Type(ids::PropertiesText, "Tap"); }};
+  for (const auto& edit : shownAtOnce) {
+    paints.Start();
+    ClearModified();
+    edit();
+    paints.Settle();
+    EXPECT_TRUE(Modified());
+    EXPECT_TRUE(paints.Covers(ItemOnScreen(view, ItemTable[0])));
+  }
+
+  // The label, clickable, auto-off and fast-redraw flags mark the tovel
+  // changed but repaint nothing.
+  for (int id : {ids::PropertiesLabel, ids::PropertiesClickable}) {
+    paints.Start();
+    ClearModified();
+    Click(id);
+    paints.Settle();
+    EXPECT_TRUE(Modified()) << id;
+    EXPECT_TRUE(paints.PaintedNothing()) << id;
+  }
+  m_frame->SelectItem(1);
+  for (int id : {ids::PropertiesAutoOff, ids::PropertiesFastRedraw}) {
+    paints.Start();
+    ClearModified();
+    Click(id);
+    paints.Settle();
+    EXPECT_TRUE(Modified()) << id;
+    EXPECT_TRUE(paints.PaintedNothing()) << id;
+  }
+}
+
+TEST_F(ItemPropertiesWindow, PictureCaptionsFollowTheBitmapSet)
+{
+  // A long bitmap name widens its button and the window with it.
+  BitmapNames[1] = "pumps\\centrifugal-pump-with-motor.bmp";
+  ItemTable[1].Contents[2] = "1";
+  m_frame->SelectItem(1);
+  wxButton* third = m_window->GetPictureButton(2);
+  EXPECT_EQ(third->GetLabel(), "centrifugal-pump-with-motor");
+  EXPECT_GE(third->GetSize().GetWidth(), third->GetBestSize().GetWidth());
+  EXPECT_LE(third->GetRect().GetRight(), m_window->GetClientSize().GetWidth());
+
+  // Removing bitmap 0 in the dialog renumbers the item's pictures: every
+  // caption shows the new numbers, even though the pick was cancelled.
+  wxTEST_DIALOG(Click(ids::PropertiesPicture0 + 3),
+                ExpectDialog<CChooseBitmapDialog>([](CChooseBitmapDialog* dialog) {
+                  dialog->ClickSlot(0);
+                  dialog->RemoveChecked();
+                  return ChooseBitmapCancelled;
+                }));
+  ASSERT_EQ(BitmapCount, 1);
+  EXPECT_EQ(ItemTable[1].Contents[0], "-1");
+  EXPECT_EQ(ItemTable[1].Contents[2], "0");
+  EXPECT_EQ(m_window->GetPictureButton(0)->GetLabel(), "BMP...");
+  EXPECT_EQ(third->GetLabel(), "centrifugal-pump-with-motor");
 }
