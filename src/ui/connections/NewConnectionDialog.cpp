@@ -122,10 +122,20 @@ void CNewConnectionDialog::PressPictureButton(int i)
   wxButton* button = GetPictureButton(i);
   if (!button) return;
   std::string& reference = m_request.Pictures[static_cast<std::size_t>(i)];
+  // Add and Remove in the Choose Bitmap dialog renumber the slots, whatever
+  // it ends with: every button keeps the bitmap it showed, or shows none
+  // when its bitmap was removed.
+  const auto names = PictureNames(m_request.Pictures, TheTovel);
   const auto picked = PickPicture(this, PictureSlotOfReference(reference));
-  if (!picked) return;
-  reference = *picked;
-  button->SetLabel(PictureButtonCaption(reference));
+  FollowPictureNames(m_request.Pictures, names, TheTovel);
+  if (picked) reference = *picked;
+  ShowPictureCaptions();
+}
+
+void CNewConnectionDialog::ShowPictureCaptions()
+{
+  for (std::size_t k = 0; k < m_pictureButtons.size(); ++k)
+    m_pictureButtons[k]->SetLabel(PictureButtonCaption(m_request.Pictures[k]));
   // A longer caption may need a wider button.
   Layout();
   Fit();

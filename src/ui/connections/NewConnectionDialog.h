@@ -55,6 +55,8 @@ protected:
 
 private:
   void AddPictureButtons(const std::vector<wxString>& captions);
+  // Captions every "BMP..." button after the picture it stands for.
+  void ShowPictureCaptions();
   bool AcceptNumber();
   bool AcceptLetter();
   // Tells the user why the edit was refused and puts the focus back on it.

@@ -150,6 +150,69 @@ TEST_F(NewConnectionCommands, NewInputPicksItsPicturesAndIsSelected)
   EXPECT_FALSE(Modified());
 }
 
+TEST_F(NewConnectionCommands, AFullInputAsksBeforeReplacingItsSecondItem)
+{
+  ItemsAndLabels();
+  InputLinks[4][0] = 0;
+  InputLinks[4][1] = 1;
+  InputLinks[4][2] = 6; // the switch-off input
+  const TovelTables before = TheTovel;
+  const auto input5 = [](CNewInputDialog* dialog) {
+    dialog->GetEdit()->SetValue("5");
+    return Accept(dialog);
+  };
+  const wxString question =
+      "There are already two items for this input, continue, replacing the latter one?";
+  wxTEST_DIALOG(Command(ids::NewInput), ExpectDialog<CNewInputDialog>(input5),
+                ExpectMessage(question, messages::WarningCaption, wxID_CANCEL));
+  EXPECT_EQ(TheTovel, before);
+  EXPECT_FALSE(Modified());
+
+  wxTEST_DIALOG(Command(ids::NewInput), ExpectDialog<CNewInputDialog>(input5),
+                ExpectMessage(question, messages::WarningCaption, wxID_OK));
+  ASSERT_EQ(ItemCount, 7);
+  EXPECT_EQ(InputLinks[4][0], 0);
+  EXPECT_EQ(InputLinks[4][1], 3);
+  EXPECT_EQ(InputLinks[4][2], 6);
+  EXPECT_EQ(ItemTable[1], before.ItemTable[1]) << "the replaced item stays";
+  EXPECT_EQ(ItemTable[6].Contents[0], "in 5");
+  EXPECT_EQ(CurrentItem, 3);
+  EXPECT_TRUE(Modified());
+}
+
+TEST_F(NewConnectionCommands, PicturesFollowTheirBitmapsWhenOneIsRemovedMeanwhile)
+{
+  TwoPictures();
+  BitmapNames[2] = "LAMPS\\RED.BMP";
+  BitmapCount = 3;
+  BitmapImages[2].Width = 60;
+  BitmapImages[2].Height = 5;
+  Run<CNewMotorDialog>(ids::NewMotor, [](CNewMotorDialog* dialog) {
+    wxTEST_DIALOG(dialog->PressPictureButton(0), Pick(ChooseBitmapFirstSlot + 2));
+    wxTEST_DIALOG(dialog->PressPictureButton(1), Pick(ChooseBitmapFirstSlot + 0));
+    EXPECT_EQ(dialog->GetPictureButton(0)->GetLabel(), "RED");
+    // REV: slot 0 (OFF.BMP) is removed in the Choose Bitmap dialog, which
+    // is then cancelled. RED moves to slot 1; FD showed OFF.BMP and now
+    // shows none.
+    wxTEST_DIALOG(dialog->PressPictureButton(3),
+                  ExpectDialog<CChooseBitmapDialog>([](CChooseBitmapDialog* chooser) {
+                    chooser->ClickSlot(0);
+                    chooser->RemoveChecked();
+                    return ChooseBitmapCancelled;
+                  }));
+    EXPECT_EQ(dialog->PictureReference(0), "1");
+    EXPECT_EQ(dialog->GetPictureButton(0)->GetLabel(), "RED");
+    EXPECT_EQ(dialog->PictureReference(1), "-1");
+    EXPECT_EQ(dialog->GetPictureButton(1)->GetLabel(), "BMP...");
+    EXPECT_EQ(dialog->PictureReference(3), "-1");
+    return Accept(dialog);
+  });
+  ASSERT_EQ(BitmapCount, 2);
+  ASSERT_EQ(ItemCount, 2);
+  EXPECT_EQ(ItemTable[0], (TovelItem{0, 0, 60, 5, FlagClickable, 0, {"1", "-1", "-1", "-1"}}));
+  EXPECT_EQ(MotorLinks[0][0], 0);
+}
+
 TEST_F(NewConnectionCommands, AFullOutputAsksBeforeReplacingItsLastItem)
 {
   ItemsAndLabels();

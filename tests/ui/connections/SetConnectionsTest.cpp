@@ -9,7 +9,12 @@
 #include <wx/textctrl.h>
 
 #include "app/MainFrame.h"
+#include "connections/AdcPropertyPage.h"
 #include "connections/ConnectionsSheet.h"
+#include "connections/InputsPropertyPage.h"
+#include "connections/MotorsPropertyPage.h"
+#include "connections/OutputsPropertyPage.h"
+#include "connections/VariablesPropertyPage.h"
 #include "document/TovelCreatorDoc.h"
 #include "model/Tovel.h"
 #include "resources/ResourceIds.h"
@@ -85,6 +90,11 @@ TEST_F(SetConnections, SheetShowsEveryPageWithItsLinks)
       EXPECT_EQ(book->GetPage(p)->GetId(), pageIds[p]);
       EXPECT_EQ(EditCount(book->GetPage(p)), edits[p]) << captions[p];
     }
+    EXPECT_TRUE(dynamic_cast<CInputsPropertyPage*>(book->GetPage(0)));
+    EXPECT_TRUE(dynamic_cast<COutputsPropertyPage*>(book->GetPage(1)));
+    EXPECT_TRUE(dynamic_cast<CAdcPropertyPage*>(book->GetPage(2)));
+    EXPECT_TRUE(dynamic_cast<CMotorsPropertyPage*>(book->GetPage(3)));
+    EXPECT_TRUE(dynamic_cast<CVariablesPropertyPage*>(book->GetPage(4)));
     EXPECT_EQ(book->GetSelection(), 0);
     EXPECT_EQ(sheet->SelectedPage(), Page::Inputs);
 

@@ -1,0 +1,6 @@
+#include "connections/AdcPropertyPage.h"
+
+CAdcPropertyPage::CAdcPropertyPage(wxWindow* parent)
+    : CConnectionsPage(parent, PageLayout(ConnectionTable::Values))
+{
+}

@@ -1,0 +1,6 @@
+#include "connections/InputsPropertyPage.h"
+
+CInputsPropertyPage::CInputsPropertyPage(wxWindow* parent)
+    : CConnectionsPage(parent, PageLayout(ConnectionTable::Inputs))
+{
+}

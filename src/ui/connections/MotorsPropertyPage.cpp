@@ -1,0 +1,6 @@
+#include "connections/MotorsPropertyPage.h"
+
+CMotorsPropertyPage::CMotorsPropertyPage(wxWindow* parent)
+    : CConnectionsPage(parent, PageLayout(ConnectionTable::Motors))
+{
+}

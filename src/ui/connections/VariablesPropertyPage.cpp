@@ -1,0 +1,6 @@
+#include "connections/VariablesPropertyPage.h"
+
+CVariablesPropertyPage::CVariablesPropertyPage(wxWindow* parent)
+    : CConnectionsPage(parent, PageLayout(ConnectionTable::Variables))
+{
+}
