@@ -12,13 +12,19 @@ namespace {
 
 const wxString VersionText = "1.01";
 
-// The version number's box, 46 pixels wide, its right edge and top inset
-// from the client area's lower right corner, and lifted over the About
-// window's strip; the text is right-aligned in it.
+// The window draws its own thin frame: toolkits differ in whether a
+// borderless top-level window gets one. Inside the frame lie the picture
+// and, in the About window, the strip under it, so the window measures the
+// picture plus 2 pixels, plus the strip's 30 in the About window.
+//
+// The version number is placed from the window's outer lower right corner,
+// in coordinates that start inside the frame: its right end 4 pixels in,
+// its top 20 pixels up, lifted 32 more in the About window.
 constexpr int VersionRightInset = 4;
 constexpr int VersionTopInset = 20;
 constexpr int AboutTextLift = 32;
 
+// The OK button, 80 x 22, centred under the picture and 5 pixels below it.
 constexpr int OkWidth = 80;
 constexpr int OkHeight = 22;
 constexpr int OkTopGap = 5;
@@ -46,14 +52,15 @@ wxSize CSplashWindow::PictureSize()
 
 bool CSplashWindow::ShowSplash()
 {
-  const long style = wxBORDER_SIMPLE | wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR;
+  const long style = wxBORDER_NONE | wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR;
   if (!Create(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, style)) {
     delete this;
     return false;
   }
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   const wxSize picture = PictureSize();
-  SetClientSize(picture.x, picture.y + (m_aboutMode ? StripHeight : 0));
+  SetClientSize(picture.x + 2 * FrameWidth,
+                picture.y + 2 * FrameWidth + (m_aboutMode ? StripHeight : 0));
 
   Bind(wxEVT_PAINT, &CSplashWindow::OnPaint, this);
   Bind(wxEVT_TIMER, &CSplashWindow::OnTimer, this, m_timer.GetId());
@@ -63,9 +70,10 @@ bool CSplashWindow::ShowSplash()
     Bind(type, &CSplashWindow::OnMouseDown, this);
 
   if (m_aboutMode) {
-    m_okButton = new wxButton(this, wxID_OK, "OK",
-                              wxPoint(picture.x / 2 - OkWidth / 2, picture.y + OkTopGap),
-                              wxSize(OkWidth, OkHeight));
+    m_okButton = new wxButton(
+        this, wxID_OK, "OK",
+        wxPoint(FrameWidth + picture.x / 2 - OkWidth / 2, FrameWidth + picture.y + OkTopGap),
+        wxSize(OkWidth, OkHeight));
     m_okButton->SetDefault();
     m_okButton->Bind(wxEVT_BUTTON, &CSplashWindow::OnOk, this);
   } else {
@@ -97,15 +105,25 @@ std::vector<CSplashWindow*> CSplashWindow::OpenWindows()
 
 void CSplashWindow::PaintTo(wxDC& dc) const
 {
-  const wxSize client = GetClientSize();
+  const wxSize window = GetClientSize();
+  const wxSize picture = PictureSize();
+
+  // The frame is black, as a thin window border classically is; what lies
+  // inside covers the rest of this fill.
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(*wxBLACK_BRUSH);
+  dc.DrawRectangle(0, 0, window.x, window.y);
+
+  // Everything else lies inside the frame.
+  dc.SetDeviceOrigin(FrameWidth, FrameWidth);
+  dc.SetClippingRegion(0, 0, window.x - 2 * FrameWidth, window.y - 2 * FrameWidth);
   if (m_picture.IsOk()) dc.DrawBitmap(m_picture, 0, 0);
 
   if (m_aboutMode) {
-    const int pictureHeight = client.y - StripHeight;
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(face));
-    dc.DrawRectangle(0, pictureHeight, client.x, StripHeight);
+    dc.DrawRectangle(0, picture.y, window.x, StripHeight);
   }
 
   // "1.01" in black, its right end at the box's right edge and its top at
@@ -115,9 +133,12 @@ void CSplashWindow::PaintTo(wxDC& dc) const
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   dc.SetTextForeground(*wxBLACK);
   const wxSize text = dc.GetTextExtent(VersionText);
-  const int right = client.x - VersionRightInset;
-  const int top = client.y - lift - VersionTopInset;
+  const int right = window.x - VersionRightInset;
+  const int top = window.y - lift - VersionTopInset;
   dc.DrawText(VersionText, right - text.x, top);
+
+  dc.DestroyClippingRegion();
+  dc.SetDeviceOrigin(0, 0);
 }
 
 void CSplashWindow::CloseSplash()

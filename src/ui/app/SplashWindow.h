@@ -17,6 +17,8 @@ public:
   static constexpr int DefaultTimerPeriod = 3500;
   // Height of the strip under the picture that holds the About window's OK button.
   static constexpr int StripHeight = 30;
+  // Width of the thin frame the window draws around its picture and strip.
+  static constexpr int FrameWidth = 1;
 
   // aboutMode false: the splash; true: the About window. Nothing is shown
   // until ShowSplash.
@@ -31,8 +33,8 @@ public:
   bool IsAboutMode() const { return m_aboutMode; }
   // The OK button of the About window; none for the splash.
   wxButton* GetOkButton() const { return m_okButton; }
-  // Draws the window's content (picture, strip and version number) with the
-  // client area's top left corner at the device's origin.
+  // Draws the window's content (frame, picture, strip and version number)
+  // with the client area's top left corner at the device's origin.
   void PaintTo(wxDC& dc) const;
 
   // The size of the title picture.
@@ -45,6 +47,9 @@ public:
 
   // The window keeps the size it was built with; nothing is laid out.
   bool Layout() override { return true; }
+  // Closing the main window ends the program even while a splash or About
+  // window is still open; they go with it.
+  bool ShouldPreventAppExit() const override { return false; }
 
 private:
   void CloseSplash();

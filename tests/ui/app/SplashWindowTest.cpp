@@ -104,17 +104,39 @@ wxImage Painted(const CSplashWindow* window)
   return bitmap.ConvertToImage();
 }
 
-// The rectangle of the pixels within the picture's area that differ from
-// the picture.
-wxRect ChangedArea(const wxImage& painted, const wxImage& picture)
+// The rectangle, in the picture's coordinates, of the pixels within the
+// picture's area that differ from the picture; the picture lies at `at` in
+// the painted image.
+wxRect ChangedArea(const wxImage& painted, const wxImage& picture, wxPoint at)
 {
   wxRect changed;
   for (int y = 0; y < picture.GetHeight(); ++y)
     for (int x = 0; x < picture.GetWidth(); ++x)
-      if (std::make_tuple(painted.GetRed(x, y), painted.GetGreen(x, y), painted.GetBlue(x, y)) !=
+      if (std::make_tuple(painted.GetRed(x + at.x, y + at.y), painted.GetGreen(x + at.x, y + at.y),
+                          painted.GetBlue(x + at.x, y + at.y)) !=
           std::make_tuple(picture.GetRed(x, y), picture.GetGreen(x, y), picture.GetBlue(x, y)))
         changed.Union(wxRect(x, y, 1, 1));
   return changed;
+}
+
+// The colours of the pixels on the edge of an image, one pixel wide.
+std::set<std::tuple<int, int, int>> EdgeColours(const wxImage& image)
+{
+  std::set<std::tuple<int, int, int>> colours;
+  const int w = image.GetWidth();
+  const int h = image.GetHeight();
+  auto add = [&](int x, int y) {
+    colours.insert({image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)});
+  };
+  for (int x = 0; x < w; ++x) {
+    add(x, 0);
+    add(x, h - 1);
+  }
+  for (int y = 0; y < h; ++y) {
+    add(0, y);
+    add(w - 1, y);
+  }
+  return colours;
 }
 
 int Darkest(const wxImage& image, const wxRect& area)
@@ -148,6 +170,8 @@ TEST_F(SplashWindowTest, SplashClosesByItselfWhenItsTimeIsUp)
   CSplashWindow* splash = Show(false);
   EXPECT_FALSE(splash->IsAboutMode());
   EXPECT_TRUE(splash->IsShown());
+  // Closing the main window meanwhile would end the program.
+  EXPECT_FALSE(splash->ShouldPreventAppExit());
   EXPECT_EQ(CSplashWindow::OpenWindows(), std::vector<CSplashWindow*>{splash});
 
   // It waits for its time, then goes away and deletes itself.
@@ -260,15 +284,17 @@ TEST_F(SplashWindowTest, WindowsAreThePictureAndTheAboutStripCentredOnScreen)
   const wxSize picture = CSplashWindow::PictureSize();
   EXPECT_EQ(picture, wxSize(502, 302));
 
+  // The picture inside a thin frame; the About window adds the strip.
   CSplashWindow* splash = Show(false);
   CSplashWindow* about = Show(true);
-  EXPECT_EQ(splash->GetClientSize(), picture);
-  EXPECT_EQ(about->GetClientSize(), wxSize(502, 332));
+  EXPECT_EQ(splash->GetSize(), wxSize(504, 304));
+  EXPECT_EQ(splash->GetClientSize(), wxSize(504, 304));
+  EXPECT_EQ(about->GetSize(), wxSize(504, 334));
+  EXPECT_EQ(about->GetClientSize(), wxSize(504, 334));
 
   for (CSplashWindow* window : {splash, about}) {
     EXPECT_TRUE(window->HasFlag(wxSTAY_ON_TOP));
     EXPECT_TRUE(window->HasFlag(wxFRAME_NO_TASKBAR));
-    EXPECT_TRUE(window->HasFlag(wxBORDER_SIMPLE));
     EXPECT_FALSE(window->HasFlag(wxCAPTION));
     EXPECT_FALSE(window->HasFlag(wxRESIZE_BORDER));
     // Centred on the screen.
@@ -287,13 +313,13 @@ TEST_F(SplashWindowTest, WindowsAreThePictureAndTheAboutStripCentredOnScreen)
   EXPECT_EQ(about->GetChildren().size(), 1u);
   EXPECT_EQ(ok->GetId(), wxID_OK);
   EXPECT_EQ(ok->GetLabel(), "OK");
-  EXPECT_EQ(ok->GetRect(), wxRect(211, 307, 80, 22));
+  EXPECT_EQ(ok->GetRect(), wxRect(212, 308, 80, 22));
   EXPECT_TRUE(ok->IsShown());
 
   // Resizing lays nothing out: the button keeps its place.
   about->SendSizeEvent();
   Flush();
-  EXPECT_EQ(ok->GetRect(), wxRect(211, 307, 80, 22));
+  EXPECT_EQ(ok->GetRect(), wxRect(212, 308, 80, 22));
 }
 
 TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
@@ -306,20 +332,30 @@ TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
   const wxImage splashPaint = Painted(splash);
   const wxImage aboutPaint = Painted(about);
 
-  // Apart from "1.01", the splash shows the picture as it is.
-  const wxRect text = ChangedArea(splashPaint, picture);
+  // A thin black frame surrounds everything.
+  const std::set<std::tuple<int, int, int>> frameOnly = {{0, 0, 0}};
+  EXPECT_EQ(EdgeColours(splashPaint), frameOnly);
+  EXPECT_EQ(EdgeColours(aboutPaint), frameOnly);
+
+  // Apart from "1.01", the splash shows the picture as it is, inside the
+  // frame. The text's right end lies 4 pixels in from the window's outer
+  // right edge and its box's top 20 pixels up from the outer bottom edge,
+  // counted inside the frame: x 500 and y 284 on the picture.
+  const wxPoint inside(1, 1);
+  const wxRect text = ChangedArea(splashPaint, picture, inside);
   ASSERT_FALSE(text.IsEmpty()) << "no version number drawn";
-  EXPECT_GE(text.GetLeft(), 502 - 50);
-  EXPECT_LE(text.GetRight(), 502 - 4 - 1);
-  EXPECT_GE(text.GetRight(), 502 - 4 - 3) << "the text is right-aligned";
-  EXPECT_GE(text.GetTop(), 302 - 20);
-  EXPECT_LE(text.GetTop(), 302 - 20 + 6);
+  EXPECT_GE(text.GetLeft(), 500 - 46);
+  EXPECT_LE(text.GetRight(), 499);
+  EXPECT_GE(text.GetRight(), 497) << "the text is right-aligned";
+  EXPECT_GE(text.GetTop(), 284);
+  EXPECT_LE(text.GetTop(), 284 + 6);
   EXPECT_LE(text.GetBottom(), 301);
   EXPECT_GE(text.width, 12);
-  EXPECT_LT(Darkest(splashPaint, text), 60) << "the text is black";
+  EXPECT_LT(Darkest(splashPaint, wxRect(text.GetPosition() + inside, text.GetSize())), 60)
+      << "the text is black";
 
   // In the About window the same text lies 2 pixels higher on the picture.
-  const wxRect aboutText = ChangedArea(aboutPaint, picture);
+  const wxRect aboutText = ChangedArea(aboutPaint, picture, inside);
   wxRect higher = text;
   higher.Offset(0, -2);
   EXPECT_EQ(aboutText, higher);
@@ -327,8 +363,8 @@ TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
   // The strip under the picture is in the button face colour.
   const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
   std::set<std::tuple<int, int, int>> strip;
-  for (int y = 302; y < 332; ++y)
-    for (int x = 0; x < 502; ++x)
+  for (int y = 303; y < 333; ++y)
+    for (int x = 1; x < 503; ++x)
       strip.insert({aboutPaint.GetRed(x, y), aboutPaint.GetGreen(x, y), aboutPaint.GetBlue(x, y)});
   EXPECT_EQ(strip, (std::set<std::tuple<int, int, int>>{{face.Red(), face.Green(), face.Blue()}}));
 }
@@ -345,7 +381,7 @@ TEST_F(SplashWindowTest, TitlePictureFitsA256ColourTableAndKeepsTheVersionCorner
 
   // Where "1.01" goes, the picture is light and nearly even, so black
   // text reads well there.
-  const wxRect corner(502 - 52, 302 - 24, 50, 22);
+  const wxRect corner(502 - 52, 302 - 24, 52, 24);
   EXPECT_GT(Darkest(picture, corner), 200);
 }
 
@@ -370,8 +406,10 @@ TEST_F(AboutCommand, EachUseOpensAnotherAboutWindow)
     EXPECT_TRUE(about->IsAboutMode());
     EXPECT_TRUE(about->IsShown());
   }
-  // The main window stays usable meanwhile.
+  // The main window stays usable meanwhile, and closing it would end the
+  // program with the About windows still open.
   EXPECT_TRUE(m_frame->IsEnabled());
+  for (CSplashWindow* about : open) EXPECT_FALSE(about->ShouldPreventAppExit());
 
   // Each closes with its own OK.
   PressOk(open[0]);

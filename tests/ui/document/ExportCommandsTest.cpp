@@ -25,6 +25,11 @@ ExpectDialog<wxFileDialog> SaveTo(const std::filesystem::path& path, const wxStr
     // GTK's chooser knows no name while it was never shown; the dialog does.
     EXPECT_EQ(dialog->wxFileDialogBase::GetFilename(), name);
     EXPECT_EQ(dialog->GetWildcard(), "Tovel files (*.*)|*.*");
+    // It opens in the tovels folder and asks before replacing a file.
+    EXPECT_EQ(std::filesystem::path(dialog->wxFileDialogBase::GetDirectory().utf8_string()),
+              std::filesystem::path(TovelsFolder));
+    EXPECT_TRUE(dialog->HasFlag(wxFD_SAVE));
+    EXPECT_TRUE(dialog->HasFlag(wxFD_OVERWRITE_PROMPT));
     dialog->SetPath(wxString::FromUTF8(path.string()));
     return wxID_OK;
   });
