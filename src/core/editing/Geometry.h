@@ -6,6 +6,12 @@
 #include <climits>
 #include <cstdint>
 
+// A 64-bit result brought back into the range of int.
+inline int ClampToInt(std::int64_t value)
+{
+  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
 struct Point {
   int X = 0;
   int Y = 0;
@@ -19,8 +25,10 @@ struct Rect {
   int Right = 0;
   int Bottom = 0;
 
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
+  // Clamped, so that a rectangle spanning more than the range of int does
+  // not overflow.
+  int Width() const { return ClampToInt(std::int64_t{Right} - Left); }
+  int Height() const { return ClampToInt(std::int64_t{Bottom} - Top); }
   bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
   bool Intersects(const Rect& other) const
   {
@@ -36,12 +44,6 @@ struct Rect {
   }
   bool operator==(const Rect&) const = default;
 };
-
-// A 64-bit result brought back into the range of int.
-inline int ClampToInt(std::int64_t value)
-{
-  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
-}
 
 // origin + zoom * coordinate, clamped.
 inline int Scaled(int origin, int zoom, int coordinate)

@@ -49,7 +49,8 @@ Rect TovelPainter::Reach(const TovelItem& item, Point origin) const
     // A text is not clipped to its box: it may run out sideways, and out
     // of a box lower than the font.
     const int line = TextHeight * m_zoom;
-    reach = {INT_MIN / 2, reach.Top - line, INT_MAX / 2, reach.Bottom + line};
+    reach = {INT_MIN / 2, ClampToInt(std::int64_t{reach.Top} - line), INT_MAX / 2,
+             ClampToInt(std::int64_t{reach.Bottom} + line)};
   }
   return reach;
 }

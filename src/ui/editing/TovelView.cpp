@@ -207,7 +207,11 @@ void CTovelView::RefreshFeedback()
       {m_pageOrigin.x, m_pageOrigin.y});
   const wxPoint topLeft = CalcScrolledPosition(wxPoint(screen.Left, screen.Top));
   // The outline and a pixel around it.
-  RefreshRect(wxRect(topLeft.x - 1, topLeft.y - 1, screen.Width() + 2, screen.Height() + 2), false);
+  RefreshRect(wxRect(ClampToInt(std::int64_t{topLeft.x} - 1),
+                     ClampToInt(std::int64_t{topLeft.y} - 1),
+                     ClampToInt(std::int64_t{screen.Width()} + 2),
+                     ClampToInt(std::int64_t{screen.Height()} + 2)),
+              false);
 }
 
 void CTovelView::DrawFeedback(wxDC& dc)

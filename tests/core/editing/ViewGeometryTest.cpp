@@ -108,3 +108,19 @@ TEST(ViewGeometry, OnlyAStateChangeOfAFastItemRedrawsDirectly)
   item.Flags = 0;
   EXPECT_FALSE(CanRedrawDirectly(item, 0, 0, true));
 }
+
+TEST(ViewGeometry, RectanglesAtTheLimitsOfIntDoNotOverflow)
+{
+  const Rect huge{INT_MIN, -108, INT_MAX, INT_MAX};
+  EXPECT_EQ(huge.Width(), INT_MAX);
+  EXPECT_EQ(huge.Height(), INT_MAX);
+  const Rect insideOut{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  EXPECT_EQ(insideOut.Width(), INT_MIN);
+  EXPECT_TRUE(insideOut.IsEmpty());
+
+  // An item typed in with the largest coordinates, shown at zoom 4.
+  const TovelItem far{INT_MAX - 3, INT_MAX - 3, INT_MAX, INT_MAX, FlagText, 0, {"a", "", "", ""}};
+  const Rect screen = ItemScreenRect(far, 4, {100, 50});
+  EXPECT_EQ(screen.Left, INT_MAX);
+  EXPECT_EQ(screen.Width(), 0);
+}
