@@ -1,8 +1,10 @@
 #include "model/TovelFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "model/LeadingNumber.h"
@@ -295,7 +297,24 @@ std::optional<std::string> ReadTovel(const std::filesystem::path& path)
   return std::nullopt;
 }
 
+std::optional<std::string> UnstorableLine(const TovelTables& tables)
+{
+  if (NamesLineLength(tables) > MaxTovelLineChars)
+    return "The tovel cannot be saved: its list of bitmap names is longer than " +
+           std::to_string(MaxTovelLineChars) +
+           " characters. Remove a bitmap or use shorter names, then save again.";
+  const int items = std::clamp(tables.ItemCount, 0, MaxItems);
+  for (int i = 0; i < items; ++i) {
+    if (ItemLineLength(tables.ItemTable[i]) > MaxTovelLineChars)
+      return "The tovel cannot be saved: item " + std::to_string(i) + " holds more than " +
+             std::to_string(MaxTovelLineChars) +
+             " characters of numbers and texts. Shorten its texts, then save again.";
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> WriteTovel(const std::filesystem::path& path)
 {
+  if (auto problem = UnstorableLine(TheTovel)) return problem;
   return platform::WriteFileSafely(path, FormatTovel(TheTovel));
 }

@@ -51,6 +51,12 @@ std::size_t ItemLineLength(const TovelItem& item);
 // line end not counted.
 std::size_t NamesLineLength(const TovelTables& tables);
 
+// Why the tables cannot be written so that they read back as they are: a
+// line of the file would be longer than MaxTovelLineChars. Tables read from
+// a file can be in that state, as when a names line lacks some of its
+// separators. Nothing when every line fits.
+std::optional<std::string> UnstorableLine(const TovelTables& tables);
+
 struct TovelReadResult {
   std::optional<TovelTables> Tables;
   std::string Error; // the message to show, naming the file, when the read failed
@@ -65,5 +71,6 @@ TovelReadResult ReadTovelFile(const std::filesystem::path& path);
 std::optional<std::string> ReadTovel(const std::filesystem::path& path);
 
 // Writes the open tovel's tables to a file, never leaving a half-written
-// file behind. Returns the message to show on failure.
+// file behind, and refusing tables with an unstorable line. Returns the
+// message to show on failure.
 std::optional<std::string> WriteTovel(const std::filesystem::path& path);

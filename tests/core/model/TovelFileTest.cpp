@@ -318,3 +318,39 @@ TEST(TovelFile, AnItemLineOfTheLongestLengthReadsBackWhole)
   item.Contents[0] += 't';
   EXPECT_NE(Parse(FormatTovel(tables)), tables);
 }
+
+TEST(TovelFile, TablesWhoseLinesWouldNotReadBackAreNotSaved)
+{
+  const TempFolder temp("tovel-unstorable-test");
+  const auto& folder = temp.Path();
+
+  // A names line of 509 characters that names one bitmap of three: written
+  // back with a separator for each of the three it would be 511 long, and
+  // read back as two lines.
+  const std::string names(508, 'n');
+  TheTovel = Parse(CrLf("0;3;\n" + names + ";\n" + EmptyTableLines()));
+  EXPECT_EQ(BitmapNames[0], names);
+  EXPECT_EQ(BitmapNames[2], "");
+  auto problem = UnstorableLine(TheTovel);
+  ASSERT_TRUE(problem);
+  EXPECT_NE(problem->find("bitmap names"), std::string::npos);
+  EXPECT_EQ(WriteTovel(folder / "Names"), problem);
+  EXPECT_FALSE(std::filesystem::exists(folder / "Names"));
+
+  // An item line that reads in 511 bytes but gains a character for each
+  // empty number when written.
+  ResetTovel();
+  const std::string text(494, 't');
+  TheTovel = Parse(CrLf("1;0;\n\n,,,,," + text + ",-1,-1,-1;\n" + EmptyTableLines()));
+  problem = UnstorableLine(TheTovel);
+  ASSERT_TRUE(problem);
+  EXPECT_NE(problem->find("item 0"), std::string::npos);
+  EXPECT_TRUE(WriteTovel(folder / "Item"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "Item"));
+
+  // Shortening the text makes it storable again.
+  ItemTable[0].Contents[0].resize(480);
+  EXPECT_FALSE(UnstorableLine(TheTovel));
+  EXPECT_FALSE(WriteTovel(folder / "Item"));
+  ResetTovel();
+}
