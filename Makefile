@@ -3,6 +3,8 @@
 # make test  installs what is missing, builds with the sanitizers and runs
 #            every test (window tests under Xvfb).
 # make bench builds and runs the painting benchmark.
+# make fuzz  builds the fuzz targets with clang and runs each for
+#            FUZZ_SECONDS seconds (see docs/reliability.md).
 
 JOBS ?= $(shell nproc)
 RUN_BUILD := build/run
@@ -11,7 +13,9 @@ SAMPLES := $(CURDIR)/samples/tovels
 SAMPLE_INI := $(CURDIR)/build/KESTRO2.INI
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps run test bench build-run build-test clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps run test bench fuzz build-run build-test clean
 
 all: build-run
 
@@ -40,6 +44,12 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTOVEL_BUILD_TESTS=OFF -DTOVEL_BUILD_BENCH=ON -DTOVEL_WERROR=OFF
 	cmake --build build/bench -j $(JOBS) --target tovel_bench
 	NO_AT_BRIDGE=1 $(XVFB) build/bench/tovel_bench
+
+fuzz:
+	@tools/install-deps.sh fuzz
+	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_FUZZ=ON
+	cmake --build build/fuzz -j $(JOBS)
+	tools/run-fuzz.sh build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -4,6 +4,9 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtest-dev googletest libbenchmark-dev xvfb xauth)
+if [ "${1:-}" = "fuzz" ]; then
+  packages=(cmake make clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -64,21 +64,18 @@ std::filesystem::path FindKestroIni()
   return "/etc/KESTRO2.INI";
 }
 
-std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
-                              std::string_view key, std::string_view defaultValue,
-                              std::size_t maxChars)
+std::string ParseProfileString(std::string_view contents, std::string_view section,
+                               std::string_view key, std::string_view defaultValue,
+                               std::size_t maxChars)
 {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return Cut(defaultValue, maxChars);
+  if (contents.substr(0, 3) == "\xEF\xBB\xBF") contents.remove_prefix(3); // UTF-8 mark
 
-  bool firstLine = true;
   bool inSection = false;
   bool sectionSeen = false;
-  std::string line;
-  while (std::getline(in, line)) {
-    std::string_view text = line;
-    if (firstLine && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // UTF-8 mark
-    firstLine = false;
+  while (!contents.empty()) {
+    const auto lineEnd = contents.find('\n');
+    std::string_view text = contents.substr(0, lineEnd);
+    contents.remove_prefix(lineEnd == std::string_view::npos ? contents.size() : lineEnd + 1);
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     text = Trim(text);
     if (text.empty() || text.front() == ';') continue;
@@ -101,6 +98,20 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
     }
   }
   return Cut(defaultValue, maxChars);
+}
+
+std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key, std::string_view defaultValue,
+                              std::size_t maxChars)
+{
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return Cut(defaultValue, maxChars);
+  // A settings file is a few lines long; anything past the first megabyte
+  // is not read, so a wrong file named by mistake cannot exhaust memory.
+  std::string contents(MaxProfileBytes, '\0');
+  in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
+  contents.resize(static_cast<std::size_t>(in.gcount()));
+  return ParseProfileString(contents, section, key, defaultValue, maxChars);
 }
 
 std::string ReadTovelsFolderSetting()

@@ -33,6 +33,14 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
                               std::string_view key, std::string_view defaultValue,
                               std::size_t maxChars = KestroMaxChars);
 
+// The same lookup in the text of a settings file held in memory.
+std::string ParseProfileString(std::string_view contents, std::string_view section,
+                               std::string_view key, std::string_view defaultValue,
+                               std::size_t maxChars = KestroMaxChars);
+
+// How much of a settings file is read at most.
+inline constexpr std::size_t MaxProfileBytes = 1024 * 1024;
+
 // The TOVELS entry of the LOCATIONS section of the settings file as
 // Windows-1252 bytes ("C:\" when absent). A value written as UTF-8 (by an
 // editor on this system) is converted when Windows-1252 can hold it.

@@ -125,6 +125,21 @@ TEST_F(DocumentCommands, SaveOnANewTovelAsksForAFile)
   EXPECT_TRUE(m_frame->GetDocument()->IsModified());
 }
 
+TEST_F(DocumentCommands, ASaveThatWouldNotReadBackIsRefusedAndTheFileKept)
+{
+  const auto path = m_tovels.Write("Alpha", SmallTovel("alpha"));
+  wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
+  // Tables as a damaged file can leave them: a names line longer than a
+  // tovel line may be.
+  BitmapCount = 2;
+  BitmapNames[0] = std::string(300, 'a');
+  BitmapNames[1] = std::string(300, 'b');
+  m_frame->GetDocument()->Modify(true);
+  wxTEST_DIALOG(Command(ids::FileSave), ExpectMessageContaining("cannot be saved", wxID_OK));
+  EXPECT_TRUE(m_frame->GetDocument()->IsModified());
+  EXPECT_EQ(ReadFileText(path), SmallTovel("alpha"));
+}
+
 TEST_F(DocumentCommands, NewAsksFirstAndCancelKeepsEverything)
 {
   m_tovels.Write("Alpha", SmallTovel("alpha"));
