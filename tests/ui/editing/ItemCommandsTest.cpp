@@ -199,10 +199,19 @@ TEST_F(ItemCommands, NewItemOnAnEmptyTovelOffersABackground)
     // Cancelling the next pick keeps the picture.
     wxTEST_DIALOG(dialog->PressPictureButton(), PickResult(ChooseBitmapCancelled));
     EXPECT_EQ(dialog->PictureReference(), "3");
+    // A Remove of an earlier slot during a cancelled pick: the picture
+    // follows its bitmap to slot 2.
+    wxTEST_DIALOG(dialog->PressPictureButton(),
+                  ExpectDialog<CChooseBitmapDialog>([](CChooseBitmapDialog* chooser) {
+                    chooser->ClickSlot(0);
+                    chooser->RemoveChecked();
+                    return ChooseBitmapCancelled;
+                  }));
+    EXPECT_EQ(dialog->PictureReference(), "2");
     return Accept(dialog);
   });
   ASSERT_EQ(ItemCount, 2);
-  EXPECT_EQ(ItemTable[1], (TovelItem{0, 0, 400, 320, 0, 0, {"3", "-1", "-1", "-1"}}));
+  EXPECT_EQ(ItemTable[1], (TovelItem{0, 0, 400, 320, 0, 0, {"2", "-1", "-1", "-1"}}));
   EXPECT_EQ(CurrentItem, 1);
 }
 
