@@ -28,6 +28,13 @@ std::optional<std::string> SpritesDetailsProblem(const std::string& directory,
     return fail(SpritesCheck::DirectoryTooLong, "Please enter no more than " +
                                                     std::to_string(MaxSpritesDirectoryChars) +
                                                     " characters.");
+  const bool breaksTheLine = std::any_of(directory.begin(), directory.end(), [](char c) {
+    return c == ';' || c == ',' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+  });
+  if (breaksTheLine)
+    return fail(SpritesCheck::DirectorySeparator,
+                "The sprites directory cannot hold ';', ',' or control characters: they would "
+                "break the first line of the Acorn file.");
 
   std::size_t digits = 0;
   std::uint64_t value = 0;

@@ -17,9 +17,11 @@ constexpr std::uint32_t MaxSpritesSize = 1024000;
 
 // Which details check failed, in the order they are made.
 enum class SpritesCheck {
-  DirectoryTooLong, // more than MaxSpritesDirectoryChars characters
-  SizeNotANumber,   // not an unsigned decimal number, for example empty
-  SizeTooLarge,     // above MaxSpritesSize
+  DirectoryTooLong,   // more than MaxSpritesDirectoryChars characters
+  DirectorySeparator, // holds ';', ',' or a control character, which would
+                      // break the file's first line
+  SizeNotANumber,     // not an unsigned decimal number, for example empty
+  SizeTooLarge,       // above MaxSpritesSize
 };
 
 // Checks the sprites directory (Windows-1252 bytes, one per character) and

@@ -94,7 +94,8 @@ bool CAcornDetailsDialog::AcceptValues()
   SpritesCheck failed{};
   if (auto problem =
           SpritesDetailsProblem(*directory, m_size->GetValue().utf8_string(), &size, &failed)) {
-    const bool directoryField = failed == SpritesCheck::DirectoryTooLong;
+    const bool directoryField =
+        failed == SpritesCheck::DirectoryTooLong || failed == SpritesCheck::DirectorySeparator;
     Refuse(directoryField ? m_directory : m_size, wxString::FromUTF8(*problem),
            messages::AppTitle(),
            failed == SpritesCheck::SizeNotANumber ? wxICON_NONE : wxICON_EXCLAMATION);

@@ -143,6 +143,12 @@ TEST(AcornTovel, DetailsAreCheckedInOrder)
   EXPECT_EQ(failed, SpritesCheck::DirectoryTooLong);
   EXPECT_EQ(SpritesDetailsProblem("ABCDEFGHIJK", "0", &size), tooLong);
 
+  // Separators of the file's first line are refused in the directory.
+  for (const char* breaking : {"A;B", "A,B", "A\nB", "A\rB"}) {
+    EXPECT_TRUE(SpritesDetailsProblem(breaking, "0", &size, &failed)) << breaking;
+    EXPECT_EQ(failed, SpritesCheck::DirectorySeparator) << breaking;
+  }
+
   for (const char* bad : {"", " ", " 5", "5x", "5 x", "-1", "+1", "1.5", "\t"}) {
     EXPECT_EQ(SpritesDetailsProblem("ABCDEFGHIJ", bad, &size, &failed), notNumber) << bad;
     EXPECT_EQ(failed, SpritesCheck::SizeNotANumber) << bad;
