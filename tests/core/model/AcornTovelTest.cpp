@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TextLines.h"
 #include "model/AcornTovel.h"
 #include "model/TovelFile.h"
 
@@ -12,25 +13,7 @@ namespace {
 
 std::vector<std::string> LfLines(const std::string& text)
 {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const auto end = text.find('\n', start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no line end>");
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
-TovelTables EmptyTables()
-{
-  TovelTables tables;
-  tables.ClearLinks();
-  return tables;
+  return SplitLines(text, '\n');
 }
 
 // The tables part of the native file, with its CR LF turned into LF.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TextLines.h"
 #include "model/MacTovel.h"
 #include "model/TovelFile.h"
 
@@ -11,25 +12,7 @@ namespace {
 
 std::vector<std::string> CrLines(const std::string& text)
 {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const auto end = text.find('\r', start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no line end>");
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
-TovelTables EmptyTables()
-{
-  TovelTables tables;
-  tables.ClearLinks();
-  return tables;
+  return SplitLines(text, '\r');
 }
 
 // The native file's lines from `first` on, without line ends.
