@@ -6,19 +6,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
+#include "cli/RunTovelcreator.h"
 #include "common/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct RunResult {
-  int status = -1;
-  std::string err;
-};
 
 const fs::path SampleTovels = TOVEL_SAMPLES_DIR "/tovels";
 
@@ -50,17 +45,7 @@ std::vector<std::string> Lines(const std::string& text, char end)
 
 class ExportForms : public ::testing::Test {
 protected:
-  RunResult Tovelcreator(const std::string& arguments)
-  {
-    const fs::path errFile = m_dir / "stderr.txt";
-    const std::string command = std::string("KESTRO2_INI=/nonexistent ") + TOVEL_EXECUTABLE + " " +
-                                arguments + " >/dev/null 2>'" + errFile.string() + "'";
-    RunResult run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = ReadFileText(errFile);
-    return run;
-  }
+  RunResult Tovelcreator(const std::string& arguments) { return RunTovelcreator(arguments, m_dir); }
 
   // A copy of a sample tovel in the scratch folder, under another name.
   fs::path CopySample(const std::string& sample, const std::string& name)

@@ -5,33 +5,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
+#include "cli/RunTovelcreator.h"
 #include "common/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string err;
-};
-
 class ExportNative : public ::testing::Test {
 protected:
-  // Runs the executable with the given arguments (shell-quoted by the caller).
-  RunResult Tovelcreator(const std::string& arguments)
-  {
-    const fs::path errFile = m_dir / "stderr.txt";
-    const std::string command = std::string("KESTRO2_INI=/nonexistent ") + TOVEL_EXECUTABLE + " " +
-                                arguments + " >/dev/null 2>'" + errFile.string() + "'";
-    RunResult run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = ReadFileText(errFile);
-    return run;
-  }
+  RunResult Tovelcreator(const std::string& arguments) { return RunTovelcreator(arguments, m_dir); }
 
   TempFolder m_temp{"tovel-cli"};
   const fs::path m_dir = m_temp.Path();

@@ -17,16 +17,8 @@ protected:
   void SetUp() override
   {
     FrameFixture::SetUp();
-    m_frame->SetClientSize(1100, 800);
-    m_frame->SendSizeEvent();
+    ShowLargeOnScreen();
     m_view = m_frame->GetTovelView();
-    // The view holds the pointer while dragging, which it can only do once
-    // it is on screen.
-    for (int i = 0; i < 200 && !m_view->IsShownOnScreen(); ++i) {
-      wxYield();
-      wxMilliSleep(5);
-    }
-    Flush();
     ItemCount = 2;
     ItemTable[0] = {10, 10, 60, 40, FlagFilled, 0, {"-1", "-1", "-1", "-1"}};
     ItemTable[1] = {40, 30, 90, 60, FlagFilled, 0, {"-1", "-1", "-1", "-1"}};

@@ -75,14 +75,8 @@ protected:
       std::filesystem::copy(std::filesystem::path(TOVEL_SAMPLES_DIR) / "tovels" / folder,
                             m_folder / folder);
     FrameFixture::SetUp();
-    m_frame->SetClientSize(1100, 800);
-    m_frame->SendSizeEvent();
+    ShowLargeOnScreen();
     m_view = m_frame->GetTovelView();
-    for (int i = 0; i < 200 && !m_view->IsShownOnScreen(); ++i) {
-      wxYield();
-      wxMilliSleep(5);
-    }
-    Flush();
   }
 
   int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }

@@ -1,9 +1,11 @@
 #include "support/FrameFixture.h"
 
 #include <wx/app.h>
+#include <wx/utils.h>
 
 #include "app/MainFrame.h"
 #include "document/TovelCreatorDoc.h"
+#include "editing/TovelView.h"
 #include "model/Tovel.h"
 
 void FrameFixture::SetUp()
@@ -25,6 +27,17 @@ void FrameFixture::Command(int id)
   wxCommandEvent event(wxEVT_MENU, id);
   event.SetEventObject(m_frame);
   m_frame->ProcessWindowEvent(event);
+}
+
+void FrameFixture::ShowLargeOnScreen()
+{
+  m_frame->SetClientSize(1100, 800);
+  m_frame->SendSizeEvent();
+  for (int i = 0; i < 200 && !m_frame->GetTovelView()->IsShownOnScreen(); ++i) {
+    wxYield();
+    wxMilliSleep(5);
+  }
+  Flush();
 }
 
 void FrameFixture::Flush()

@@ -19,6 +19,9 @@ protected:
   void Command(int id);
   // Lets queued calls and idle work run.
   void Flush();
+  // Gives the frame a size and waits until the tovel view is on screen:
+  // only then can it hold the pointer during a drag.
+  void ShowLargeOnScreen();
 
   // The tovels folder the window works in, new for every test.
   TempFolder m_tovels{"tovel-ui"};
