@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "bitmaps/BitmapLoading.h"
+#include "editing/ItemOperations.h"
 #include "model/LeadingNumber.h"
 #include "model/Tovel.h"
 #include "model/TovelFile.h"
@@ -213,4 +214,29 @@ bool BitmapTreeOrder(std::string_view a, std::string_view b)
   if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), foldedLess))
     return false;
   return a < b;
+}
+
+std::array<std::string, 4> PictureNames(const std::array<std::string, 4>& pictures,
+                                        const TovelTables& tables)
+{
+  std::array<std::string, 4> names;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    const int slot = PictureSlotOfReference(pictures[i]);
+    if (slot >= 0 && slot < tables.BitmapCount)
+      names[i] = tables.BitmapNames[static_cast<std::size_t>(slot)];
+  }
+  return names;
+}
+
+void FollowPictureNames(std::array<std::string, 4>& pictures,
+                        const std::array<std::string, 4>& names, const TovelTables& tables)
+{
+  const int count = std::clamp(tables.BitmapCount, 0, MaxBitmaps);
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    if (names[i].empty()) continue;
+    const auto end = tables.BitmapNames.begin() + count;
+    const auto found = std::find(tables.BitmapNames.begin(), end, names[i]);
+    pictures[i] =
+        found == end ? std::string("-1") : std::to_string(found - tables.BitmapNames.begin());
+  }
 }

@@ -3,10 +3,13 @@
 // the rules for the names of bitmap folders and files.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/Tovel.h"
 
 // The caption under which a bitmap is shown on a picture button: with a the
 // position of the first backslash (-1 when none) and b that of the first
@@ -76,3 +79,14 @@ std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& sou
 // The order of names in the folder tree: ignoring letter case, as the
 // folder listing sorts them.
 bool BitmapTreeOrder(std::string_view a, std::string_view b);
+
+// The names of the bitmaps that picture references held outside the tables name, ""
+// for a reference that names no bitmap in use; taken before the Choose
+// Bitmap dialog runs, whose Add and Remove may renumber the slots.
+std::array<std::string, 4> PictureNames(const std::array<std::string, 4>& pictures,
+                                        const TovelTables& tables);
+// Points each picture reference again at the bitmap it named before (by
+// the names PictureNames gave): its new slot, or "-1" when the bitmap has
+// left the set. A reference that named no bitmap stays as it is.
+void FollowPictureNames(std::array<std::string, 4>& pictures,
+                        const std::array<std::string, 4>& names, const TovelTables& tables);

@@ -217,31 +217,6 @@ std::optional<std::string> ConnectionLetterProblem(ConnectionKind kind, std::str
   return std::nullopt;
 }
 
-std::array<std::string, 4> PictureNames(const std::array<std::string, 4>& pictures,
-                                        const TovelTables& tables)
-{
-  std::array<std::string, 4> names;
-  for (std::size_t i = 0; i < pictures.size(); ++i) {
-    const int slot = PictureSlotOfReference(pictures[i]);
-    if (slot >= 0 && slot < tables.BitmapCount)
-      names[i] = tables.BitmapNames[static_cast<std::size_t>(slot)];
-  }
-  return names;
-}
-
-void FollowPictureNames(std::array<std::string, 4>& pictures,
-                        const std::array<std::string, 4>& names, const TovelTables& tables)
-{
-  const int count = std::clamp(tables.BitmapCount, 0, MaxBitmaps);
-  for (std::size_t i = 0; i < pictures.size(); ++i) {
-    if (names[i].empty()) continue;
-    const auto end = tables.BitmapNames.begin() + count;
-    const auto found = std::find(tables.BitmapNames.begin(), end, names[i]);
-    pictures[i] =
-        found == end ? std::string("-1") : std::to_string(found - tables.BitmapNames.begin());
-  }
-}
-
 bool IsValidRequest(const ConnectionRequest& request)
 {
   switch (request.Kind) {

@@ -57,17 +57,6 @@ std::optional<std::string> ConnectionNumberProblem(std::string_view text, int lo
 // label can show, or none. Returns the message for the user, or nothing.
 std::optional<std::string> ConnectionLetterProblem(ConnectionKind kind, std::string_view letter);
 
-// The names of the bitmaps that a dialog's picture references name, ""
-// for a reference that names no bitmap in use; taken before the Choose
-// Bitmap dialog runs, whose Add and Remove may renumber the slots.
-std::array<std::string, 4> PictureNames(const std::array<std::string, 4>& pictures,
-                                        const TovelTables& tables);
-// Points each picture reference again at the bitmap it named before (by
-// the names PictureNames gave): its new slot, or "-1" when the bitmap has
-// left the set. A reference that named no bitmap stays as it is.
-void FollowPictureNames(std::array<std::string, 4>& pictures,
-                        const std::array<std::string, 4>& names, const TovelTables& tables);
-
 // Whether the request names a connection row that exists.
 bool IsValidRequest(const ConnectionRequest& request);
 

@@ -4,6 +4,7 @@
 #include "app/ModelText.h"
 #include "bitmaps/BitmapSet.h"
 #include "bitmaps/ChooseBitmapDialog.h"
+#include "editing/ItemOperations.h"
 #include "model/LeadingNumber.h"
 #include "model/Tovel.h"
 
@@ -35,4 +36,14 @@ std::optional<std::string> PickPicture(wxWindow* parent, int currentSlot)
   if (result >= ChooseBitmapFirstSlot && result < ChooseBitmapFirstSlot + MaxBitmaps)
     return std::to_string(result - ChooseBitmapFirstSlot);
   return std::nullopt;
+}
+
+bool PickHeldPicture(wxWindow* parent, std::array<std::string, 4>& pictures, std::size_t index)
+{
+  if (index >= pictures.size()) return false;
+  const auto names = PictureNames(pictures, TheTovel);
+  const auto picked = PickPicture(parent, PictureSlotOfReference(pictures[index]));
+  FollowPictureNames(pictures, names, TheTovel);
+  if (picked) pictures[index] = *picked;
+  return picked.has_value();
 }

@@ -121,14 +121,9 @@ void CNewConnectionDialog::PressPictureButton(int i)
 {
   wxButton* button = GetPictureButton(i);
   if (!button) return;
-  std::string& reference = m_request.Pictures[static_cast<std::size_t>(i)];
-  // Add and Remove in the Choose Bitmap dialog renumber the slots, whatever
-  // it ends with: every button keeps the bitmap it showed, or shows none
-  // when its bitmap was removed.
-  const auto names = PictureNames(m_request.Pictures, TheTovel);
-  const auto picked = PickPicture(this, PictureSlotOfReference(reference));
-  FollowPictureNames(m_request.Pictures, names, TheTovel);
-  if (picked) reference = *picked;
+  // Every button keeps showing the bitmap it showed, even when the set is
+  // renumbered and the pick cancelled.
+  PickHeldPicture(this, m_request.Pictures, static_cast<std::size_t>(i));
   ShowPictureCaptions();
 }
 

@@ -8,7 +8,6 @@
 #include <wx/sizer.h>
 
 #include "bitmaps/BitmapPicker.h"
-#include "connections/NewConnection.h"
 #include "editing/ItemOperations.h"
 #include "model/Tovel.h"
 #include "resources/ResourceIds.h"
@@ -59,14 +58,11 @@ void CNewItemDialog::ChooseBackground()
 void CNewItemDialog::PressPictureButton()
 {
   if (!m_picture->IsEnabled()) return;
-  // Add and Remove in the Choose Bitmap dialog may renumber the slots even
-  // when it is cancelled: the button keeps the bitmap it showed, or shows
-  // none when that bitmap was removed.
-  std::array<std::string, 4> shown{m_pictureReference, "-1", "-1", "-1"};
-  const auto names = PictureNames(shown, TheTovel);
-  const auto picked = PickPicture(this, PictureSlotOfReference(m_pictureReference));
-  FollowPictureNames(shown, names, TheTovel);
-  m_pictureReference = picked ? *picked : shown[0];
+  // The button keeps showing its bitmap even when the set is renumbered
+  // and the pick cancelled.
+  std::array<std::string, 4> held{m_pictureReference, "-1", "-1", "-1"};
+  PickHeldPicture(this, held, 0);
+  m_pictureReference = held[0];
   m_picture->SetLabel(PictureButtonCaption(m_pictureReference));
   // A longer caption may need a wider button.
   Layout();

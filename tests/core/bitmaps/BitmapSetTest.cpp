@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -191,8 +192,11 @@ TEST_F(BitmapSet, NewFolderNamesAndCreation)
   }
   EXPECT_EQ(NewFolderNameProblem("123456789"), "Please enter no more than 8 characters.");
   // Eight characters, counted as a tovel file stores them.
-  EXPECT_FALSE(NewFolderNameProblem("Caf\xC3\xA9" "Caf\xC3\xA9"));
-  EXPECT_TRUE(NewFolderNameProblem("Caf\xC3\xA9" "Caf\xC3\xA9" "x"));
+  EXPECT_FALSE(NewFolderNameProblem("Caf\xC3\xA9"
+                                    "Caf\xC3\xA9"));
+  EXPECT_TRUE(NewFolderNameProblem("Caf\xC3\xA9"
+                                   "Caf\xC3\xA9"
+                                   "x"));
 
   const fs::path tovels = Folder.Path();
   EXPECT_FALSE(MakeBitmapFolder(tovels, "Walls"));
@@ -263,4 +267,34 @@ TEST_F(BitmapSet, CopyNeverOverwritesAndChecksTheName)
   EXPECT_TRUE(BitmapTreeOrder("apple", "Banana"));
   EXPECT_FALSE(BitmapTreeOrder("Banana", "apple"));
   EXPECT_TRUE(BitmapTreeOrder("Pump", "pump"));
+}
+
+TEST(PictureNames, ReferencesFollowTheirBitmapsWhenTheSetChanges)
+{
+  TovelTables tables;
+  tables.BitmapNames[0] = "LAMPS\\OFF.BMP";
+  tables.BitmapNames[1] = "LAMPS\\ON.BMP";
+  tables.BitmapNames[2] = "LAMPS\\RED.BMP";
+  tables.BitmapCount = 3;
+  std::array<std::string, 4> pictures = {"2", "0", "-1", "7"};
+  const auto names = PictureNames(pictures, tables);
+  EXPECT_EQ(names, (std::array<std::string, 4>{"LAMPS\\RED.BMP", "LAMPS\\OFF.BMP", "", ""}));
+
+  // Unchanged set: every reference stays.
+  FollowPictureNames(pictures, names, tables);
+  EXPECT_EQ(pictures, (std::array<std::string, 4>{"2", "0", "-1", "7"}));
+
+  // Slot 0 removed (the later ones move down) and a bitmap added at the
+  // end: RED is now slot 1, OFF is gone.
+  tables.BitmapNames[0] = "LAMPS\\ON.BMP";
+  tables.BitmapNames[1] = "LAMPS\\RED.BMP";
+  tables.BitmapNames[2] = "PUMPS\\PUMP.BMP";
+  FollowPictureNames(pictures, names, tables);
+  EXPECT_EQ(pictures, (std::array<std::string, 4>{"1", "-1", "-1", "7"}));
+
+  // A name beyond the slots in use is no longer in the set.
+  pictures = {"1", "-1", "-1", "-1"};
+  tables.BitmapCount = 1;
+  FollowPictureNames(pictures, {"LAMPS\\RED.BMP", "", "", ""}, tables);
+  EXPECT_EQ(pictures[0], "-1");
 }

@@ -337,36 +337,6 @@ TEST_F(NewConnection, RequestsThatCannotBeMetChangeNothing)
   EXPECT_EQ(m_tables.ItemCount, 30);
 }
 
-TEST(NewConnectionFields, PictureReferencesFollowTheirBitmapsWhenTheSetChanges)
-{
-  TovelTables tables;
-  tables.BitmapNames[0] = "LAMPS\\OFF.BMP";
-  tables.BitmapNames[1] = "LAMPS\\ON.BMP";
-  tables.BitmapNames[2] = "LAMPS\\RED.BMP";
-  tables.BitmapCount = 3;
-  std::array<std::string, 4> pictures = {"2", "0", "-1", "7"};
-  const auto names = PictureNames(pictures, tables);
-  EXPECT_EQ(names, (std::array<std::string, 4>{"LAMPS\\RED.BMP", "LAMPS\\OFF.BMP", "", ""}));
-
-  // Unchanged set: every reference stays.
-  FollowPictureNames(pictures, names, tables);
-  EXPECT_EQ(pictures, (std::array<std::string, 4>{"2", "0", "-1", "7"}));
-
-  // Slot 0 removed (the later ones move down) and a bitmap added at the
-  // end: RED is now slot 1, OFF is gone.
-  tables.BitmapNames[0] = "LAMPS\\ON.BMP";
-  tables.BitmapNames[1] = "LAMPS\\RED.BMP";
-  tables.BitmapNames[2] = "PUMPS\\PUMP.BMP";
-  FollowPictureNames(pictures, names, tables);
-  EXPECT_EQ(pictures, (std::array<std::string, 4>{"1", "-1", "-1", "7"}));
-
-  // A name beyond the slots in use is no longer in the set.
-  pictures = {"1", "-1", "-1", "-1"};
-  tables.BitmapCount = 1;
-  FollowPictureNames(pictures, {"LAMPS\\RED.BMP", "", "", ""}, tables);
-  EXPECT_EQ(pictures[0], "-1");
-}
-
 TEST(NewConnectionFields, NumbersAndLettersAreCheckedWithClearMessages)
 {
   int value = 0;

@@ -402,23 +402,17 @@ TEST_F(ItemPropertiesWindow, LiveEditsRepaintTheItemAndMarkTheDocument)
 
   // The label, clickable, auto-off and fast-redraw flags mark the tovel
   // changed but repaint nothing.
-  for (int id : {ids::PropertiesLabel, ids::PropertiesClickable}) {
+  const auto marksWithoutPainting = [&](int id) {
     paints.Start();
     ClearModified();
     Click(id);
     paints.Settle();
     EXPECT_TRUE(Modified()) << id;
     EXPECT_TRUE(paints.PaintedNothing()) << id;
-  }
+  };
+  for (int id : {ids::PropertiesLabel, ids::PropertiesClickable}) marksWithoutPainting(id);
   m_frame->SelectItem(1);
-  for (int id : {ids::PropertiesAutoOff, ids::PropertiesFastRedraw}) {
-    paints.Start();
-    ClearModified();
-    Click(id);
-    paints.Settle();
-    EXPECT_TRUE(Modified()) << id;
-    EXPECT_TRUE(paints.PaintedNothing()) << id;
-  }
+  for (int id : {ids::PropertiesAutoOff, ids::PropertiesFastRedraw}) marksWithoutPainting(id);
 }
 
 TEST_F(ItemPropertiesWindow, PictureCaptionsFollowTheBitmapSet)
