@@ -8,7 +8,6 @@
 #include "app/Messages.h"
 #include "app/ModelText.h"
 #include "bitmaps/BitmapPicker.h"
-#include "editing/ItemOperations.h"
 #include "model/Tovel.h"
 #include "resources/ResourceIds.h"
 
