@@ -1,5 +1,6 @@
 #include "bitmaps/PictureLoading.h"
 
+#include <algorithm>
 #include <array>
 
 #include <wx/image.h>
@@ -7,6 +8,7 @@
 #include <wx/mstream.h>
 
 #include "bitmaps/BitmapLoading.h"
+#include "bitmaps/PixelScaling.h"
 #include "model/Tovel.h"
 
 const WxPicture* SlotPicture(int slot)
@@ -35,6 +37,26 @@ constexpr std::size_t ScaledPerSlot = 4;
 std::array<std::array<ScaledPicture, ScaledPerSlot>, MaxBitmaps> ScaledPictures;
 std::array<std::size_t, MaxBitmaps> NextToReplace{};
 
+// The picture's pixels repeated to the size, none blended: at whole zooms
+// every pixel becomes an exact block.
+wxImage ScaledBlocky(const wxImage& image, wxSize size)
+{
+  const int width = image.GetWidth();
+  const int height = image.GetHeight();
+  const auto pixels = static_cast<std::size_t>(width) * height;
+  wxImage scaled(size.x, size.y, false);
+  const auto rgb = ScaleNearest({image.GetData(), pixels * 3}, width, height, 3, size.x, size.y);
+  std::copy(rgb.begin(), rgb.end(), scaled.GetData());
+  if (image.HasAlpha()) {
+    scaled.InitAlpha();
+    const auto alpha = ScaleNearest({image.GetAlpha(), pixels}, width, height, 1, size.x, size.y);
+    std::copy(alpha.begin(), alpha.end(), scaled.GetAlpha());
+  }
+  if (image.HasMask())
+    scaled.SetMaskColour(image.GetMaskRed(), image.GetMaskGreen(), image.GetMaskBlue());
+  return scaled;
+}
+
 } // namespace
 
 const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth)
@@ -48,8 +70,9 @@ const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth)
   }
   ScaledPicture& entry = ScaledPictures[slot][NextToReplace[slot]];
   NextToReplace[slot] = (NextToReplace[slot] + 1) % ScaledPerSlot;
-  const wxImage scaled = picture->GetBitmap().ConvertToImage().Scale(
-      size.x, size.y, smooth ? wxIMAGE_QUALITY_BILINEAR : wxIMAGE_QUALITY_NEAREST);
+  const wxImage image = picture->GetBitmap().ConvertToImage();
+  const wxImage scaled =
+      smooth ? image.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR) : ScaledBlocky(image, size);
   entry = {picture->Serial(), size, smooth, wxBitmap(scaled)};
   return &entry.Bitmap;
 }
