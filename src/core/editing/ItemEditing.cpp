@@ -1,6 +1,8 @@
 #include "editing/ItemEditing.h"
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
 #include <cstdint>
 
 #include "model/LeadingNumber.h"
@@ -25,16 +27,6 @@ std::size_t ExcessAfterChange(const TovelItem& before, const TovelItem& after)
 
 } // namespace
 
-Point EditedItemShift(int dLeft, int dRight, int dTop, int dBottom)
-{
-  Point shift;
-  if (dLeft > 0) shift.X = dLeft;
-  if (dRight < 0) shift.X = dRight;
-  if (dTop > 0) shift.Y = dTop;
-  if (dBottom < 0) shift.Y = dBottom;
-  return shift;
-}
-
 int CoordinateFieldValue(std::string_view text)
 {
   // Blanks around the number aside, the whole field must be the number.
@@ -46,6 +38,21 @@ int CoordinateFieldValue(std::string_view text)
   for (std::size_t i = sign; i < number.size(); ++i)
     if (number[i] < '0' || number[i] > '9') return 0;
   return LeadingNumber(number);
+}
+
+std::string CoordinateFieldText(std::string_view text)
+{
+  const int value = CoordinateFieldValue(text);
+  if (value != INT_MAX && value != INT_MIN) return std::string(text);
+  // The ends of int typed exactly stay as typed.
+  const auto first = text.find_first_not_of(" \t+");
+  const auto last = text.find_last_not_of(" \t");
+  std::int64_t typed = 0;
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  const auto [stop, error] = std::from_chars(begin, end, typed);
+  if (error == std::errc() && stop == end && typed == value) return std::string(text);
+  return std::to_string(value);
 }
 
 Point LargestPictureSize(const TovelItem& item, const std::array<BitmapSlot, MaxBitmaps>& images,

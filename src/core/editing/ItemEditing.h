@@ -11,17 +11,15 @@
 #include "editing/Geometry.h"
 #include "model/Tovel.h"
 
-// How far an edited item counts as moved, for RedrawItem: a left or top
-// edge that moved right or down gives that distance; a right or bottom edge
-// that moved left or up gives that (negative) distance and wins over the
-// first; anything else gives 0.
-Point EditedItemShift(int dLeft, int dRight, int dTop, int dBottom);
-
 // The value of a coordinate field: its text read as a signed decimal number,
 // blanks around it allowed; text that is not such a number ("12ab", "ab12"),
 // an empty field or a sign alone give 0. A number beyond the range of int
 // gives the nearest int.
 int CoordinateFieldValue(std::string_view text);
+
+// What a coordinate field shows once its value is stored: the text as
+// typed, or for a number beyond the range of int, the value stored.
+std::string CoordinateFieldText(std::string_view text);
 
 // The width and height of the largest of the item's pictures: the slots
 // named by its four Contents entries whose leading number is 0 to 19 and

@@ -71,6 +71,7 @@ ItemListPress PressItemList(int x, int y, int scroll, int rowHeight)
   const int d = b / rowHeight;
   if (d >= ItemCount) return press;
   press.Row = d;
+  press.Before = ItemTable[d];
   if (d != CurrentItem) {
     press.SelectionChanged = true;
     press.PreviousItem = CurrentItem;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editing/Geometry.h"
+#include "model/Tovel.h"
 
 // The grey band at the top that heads the picture columns.
 constexpr int ItemListHeaderHeight = 14;
@@ -34,6 +35,7 @@ struct ItemListPress {
   int PreviousItem = -1;
   int Row = -1;              // the item the press landed on, or -1 for none
   bool StateChanged = false; // the item's State was set by a cell
+  TovelItem Before;          // the pressed item as it was before the press
   bool Changed() const { return SelectionChanged || StateChanged; }
 };
 

@@ -1,5 +1,6 @@
 #include "editing/ItemPlacement.h"
 
+#include "editing/ItemEditing.h"
 #include "editing/ViewGeometry.h"
 
 namespace {
@@ -36,25 +37,46 @@ Rect DropPosition(const Rect& dragged, Point p, Point grab, int zoom, Point orig
   return {ClampToInt(left), ClampToInt(top), ClampToInt(left + width), ClampToInt(top + height)};
 }
 
-ArrowEdit ApplyArrowKey(TovelItem& item, ArrowKey key, bool shift)
+void ApplyArrowKey(TovelItem& item, ArrowKey key, bool shift)
 {
   switch (key) {
   case ArrowKey::Left:
     if (!shift) item.Left = Step(item.Left, -1);
     item.Right = Step(item.Right, -1);
-    return {-1, 0};
+    break;
   case ArrowKey::Right:
     if (!shift) item.Left = Step(item.Left, 1);
     item.Right = Step(item.Right, 1);
-    return {shift ? 0 : 1, 0};
+    break;
   case ArrowKey::Up:
     if (!shift) item.Top = Step(item.Top, -1);
     item.Bottom = Step(item.Bottom, -1);
-    return {0, -1};
+    break;
   case ArrowKey::Down:
     if (!shift) item.Top = Step(item.Top, 1);
     item.Bottom = Step(item.Bottom, 1);
-    return {0, shift ? 0 : 1};
+    break;
   }
-  return {};
+}
+
+std::optional<std::string> PlaceItem(TovelTables& tables, int i, const Rect& r)
+{
+  if (i < 0 || i >= tables.ItemCount) return std::nullopt;
+  TovelItem& item = tables.ItemTable[i];
+  TovelItem placed = item;
+  placed.Left = r.Left;
+  placed.Top = r.Top;
+  placed.Right = r.Right;
+  placed.Bottom = r.Bottom;
+  if (auto problem = ItemChangeProblem(item, placed)) return problem;
+  item = placed;
+  return std::nullopt;
+}
+
+std::optional<std::string> NudgeItem(TovelTables& tables, int i, ArrowKey key, bool shift)
+{
+  if (i < 0 || i >= tables.ItemCount) return std::nullopt;
+  TovelItem nudged = tables.ItemTable[i];
+  ApplyArrowKey(nudged, key, shift);
+  return PlaceItem(tables, i, {nudged.Left, nudged.Top, nudged.Right, nudged.Bottom});
 }

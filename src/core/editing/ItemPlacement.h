@@ -1,6 +1,9 @@
 // Selecting, dragging and nudging items in the tovel view.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "editing/Geometry.h"
 #include "model/Tovel.h"
 
@@ -20,12 +23,14 @@ Point GrabOffset(const TovelItem& item, Point p, int zoom, Point origin);
 
 enum class ArrowKey { Left, Right, Up, Down };
 
-// What an arrow key did to an item: how to widen its repaint.
-struct ArrowEdit {
-  int Dx = 0;
-  int Dy = 0;
-};
-
 // Moves the item one tovel pixel, or with Shift moves only its right or
 // bottom edge (sizing it).
-ArrowEdit ApplyArrowKey(TovelItem& item, ArrowKey key, bool shift);
+void ApplyArrowKey(TovelItem& item, ArrowKey key, bool shift);
+
+// Gives item i the rectangle r. Positions and sizes are not limited, but a
+// rectangle whose numbers would make the item's line too long for the tovel
+// file is refused: the reason is returned and nothing changes.
+std::optional<std::string> PlaceItem(TovelTables& tables, int i, const Rect& r);
+
+// Applies an arrow key to item i, refused as PlaceItem refuses.
+std::optional<std::string> NudgeItem(TovelTables& tables, int i, ArrowKey key, bool shift);

@@ -50,26 +50,8 @@ Rect ItemPaintedRect(const TovelItem& item, int bitmapCount, int zoom, Point ori
   return painted;
 }
 
-bool CanRedrawDirectly(const TovelItem& item, int dx, int dy, bool allowDirect)
+bool CanRedrawDirectly(const TovelItem& item)
 {
-  if (!allowDirect || dx != 0 || dy != 0) return false;
   if (item.State < 0 || item.State > 3 || !(item.Flags & FlagFastRedraw)) return false;
   return LeadingNumber(item.Contents[item.State]) >= 0;
-}
-
-Rect RedrawArea(const TovelItem& item, int dx, int dy, int zoom, Point origin, Point scroll)
-{
-  std::int64_t left = item.Left;
-  std::int64_t top = item.Top;
-  std::int64_t right = item.Right;
-  std::int64_t bottom = item.Bottom;
-  if (dx < 0) right -= dx;
-  if (dx > 0) left -= dx;
-  if (dy < 0) bottom -= dy;
-  if (dy > 0) top -= dy;
-  auto onScreen = [zoom](int originPart, int scrollPart, std::int64_t coordinate) {
-    return ClampToInt(originPart + zoom * coordinate - scrollPart);
-  };
-  return {onScreen(origin.X, scroll.X, left), onScreen(origin.Y, scroll.Y, top),
-          onScreen(origin.X, scroll.X, right), onScreen(origin.Y, scroll.Y, bottom)};
 }

@@ -35,10 +35,6 @@ Rect PictureScreenRect(const TovelItem& item, int width, int height, int zoom, P
 // text, and its picture.
 Rect ItemPaintedRect(const TovelItem& item, int bitmapCount, int zoom, Point origin);
 
-// Whether RedrawItem may paint the item alone, without erasing: only for a
-// state change (no move) of a visible fast-redraw item.
-bool CanRedrawDirectly(const TovelItem& item, int dx, int dy, bool allowDirect);
-
-// The area that must be repainted after an item changed by (dx, dy): its
-// rectangle widened on the side it came from, in window coordinates.
-Rect RedrawArea(const TovelItem& item, int dx, int dy, int zoom, Point origin, Point scroll);
+// Whether the view brings the item up to date at once, before anything
+// else is painted: a visible fast-redraw item showing a picture.
+bool CanRedrawDirectly(const TovelItem& item);

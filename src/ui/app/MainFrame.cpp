@@ -9,6 +9,7 @@
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 #include "resources/AppImages.h"
 #include "resources/CommandTable.h"
 #include "resources/ResourceIds.h"
@@ -109,21 +110,7 @@ void CMainFrame::UpdateItemListExtent()
 
 void CMainFrame::SelectItem(int k)
 {
-  const int previous = CurrentItem;
-  CurrentItem = k;
-  InvalidateItemRow(previous);
-  InvalidateItemRow(k);
-  RefreshPropertiesWindow();
-}
-
-void CMainFrame::InvalidateItemRow(int i)
-{
-  m_objectsView->InvalidateItemRow(i);
-}
-
-void CMainFrame::MarkModified()
-{
-  m_doc->Modify(true);
+  ::SelectItem(k);
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event)

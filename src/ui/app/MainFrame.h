@@ -42,34 +42,18 @@ public:
   // Resets the item list's scroll extent after ItemCount changed.
   void UpdateItemListExtent();
 
-  // Makes item k current: its row and the old current row repaint and the
-  // Item Properties window follows. The tovel view is not repainted.
+  // Makes item k current: the panes and the Item Properties window follow.
   void SelectItem(int k);
 
   // Reloads the Item Properties window from the current item, when the
   // window exists and an item is current.
   void RefreshPropertiesWindow();
 
-  // Repaints row i of the item list (-1: the band above row 0).
-  void InvalidateItemRow(int i);
-
-  // Marks the tovel changed (the document's modified flag).
-  void MarkModified();
-
   // The Item Properties window: created hidden on first use, shown by the
   // Properties command, hidden when a tovel is opened.
   CItemPropertiesWindow* GetPropertiesWindow() const { return m_propertiesWindow; }
   void ShowPropertiesWindow();
   void HidePropertiesWindow();
-
-  // The current item was edited in the Item Properties window: repaint its
-  // row (when asked) and the item, widened by the edges that moved, and
-  // mark the tovel changed.
-  void ItemEdited(bool refreshRow, int dLeft, int dRight, int dTop, int dBottom);
-
-  // Sizes the current item to the largest of its pictures, keeping its
-  // bottom-left corner.
-  void FitItemToPictures();
 
   // The toolbar's image and button sizes as the program sets them (the
   // platform may draw the buttons a little larger), and whether it shows

@@ -20,6 +20,11 @@ int Show(wxWindow* parent, const wxString& text, const wxString& caption, long s
   return dialog.ShowModal();
 }
 
+void ShowRefusal(wxWindow* parent, const wxString& reason)
+{
+  Show(parent, reason, WarningCaption, wxOK | wxICON_EXCLAMATION);
+}
+
 void ShowFileError(wxWindow* parent, const wxString& text)
 {
   Show(parent, text, AppTitle(), wxOK | wxICON_ERROR);

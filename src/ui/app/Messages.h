@@ -19,6 +19,10 @@ wxString AppTitle();
 // wxID_CANCEL.
 int Show(wxWindow* parent, const wxString& text, const wxString& caption, long style);
 
+// An edit that the program refuses, with the reason: the warning caption
+// and an exclamation icon.
+void ShowRefusal(wxWindow* parent, const wxString& reason);
+
 // A file error: stop icon, the application title as caption.
 void ShowFileError(wxWindow* parent, const wxString& text);
 

@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "bitmaps/BitmapLoading.h"
 #include "bitmaps/ChooseBitmapDialog.h"
+#include "model/TovelChange.h"
 
 void CMainFrame::RefreshBitmaps()
 {
@@ -29,9 +30,5 @@ void CMainFrame::OnChooseBitmaps(wxCommandEvent&)
   CChooseBitmapDialog dialog(this, true, -1);
   dialog.ShowModal();
   // Add and Remove act at once, however the dialog ends.
-  Refresh();
-  if (dialog.BitmapsChanged()) {
-    RefreshPropertiesWindow();
-    MarkModified();
-  }
+  if (dialog.BitmapsChanged()) AnnounceTovelChange({TovelChange::Bitmaps});
 }

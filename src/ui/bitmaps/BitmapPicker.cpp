@@ -1,12 +1,12 @@
 #include "bitmaps/BitmapPicker.h"
 
-#include "app/MainFrame.h"
 #include "app/ModelText.h"
 #include "bitmaps/BitmapSet.h"
 #include "bitmaps/ChooseBitmapDialog.h"
 #include "editing/ItemOperations.h"
 #include "model/LeadingNumber.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 
 wxString PictureButtonCaption(const std::string& reference)
 {
@@ -19,19 +19,8 @@ std::optional<std::string> PickPicture(wxWindow* parent, int currentSlot)
 {
   CChooseBitmapDialog dialog(parent, false, currentSlot);
   const int result = dialog.ShowModal();
-  if (dialog.BitmapsChanged()) {
-    // Add and Remove change the tovel whatever the dialog ends with: the
-    // main window and the Item Properties window show the renumbered
-    // pictures, and the change is saved.
-    for (wxWindow* window = parent; window; window = window->GetParent()) {
-      if (auto* frame = dynamic_cast<CMainFrame*>(window)) {
-        frame->Refresh();
-        frame->RefreshPropertiesWindow();
-        frame->MarkModified();
-        break;
-      }
-    }
-  }
+  // Add and Remove change the tovel whatever the dialog ends with.
+  if (dialog.BitmapsChanged()) AnnounceTovelChange({TovelChange::Bitmaps});
   if (result == ChooseBitmapNone) return std::string("-1");
   if (result >= ChooseBitmapFirstSlot && result < ChooseBitmapFirstSlot + MaxBitmaps)
     return std::to_string(result - ChooseBitmapFirstSlot);

@@ -12,6 +12,7 @@
 #include "connections/NewValueDialog.h"
 #include "connections/NewVariableDialog.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 
 namespace {
 
@@ -35,10 +36,8 @@ void RunNewConnection(CMainFrame& frame, CNewConnectionDialog& dialog)
     return;
   const int display = AddConnectionItems(request);
   if (display < 0) return;
-  frame.SelectItem(display);
-  frame.UpdateItemListExtent();
-  frame.Refresh();
-  frame.MarkModified();
+  AnnounceTovelChange({TovelChange::ItemsAdded, display});
+  SelectItem(display);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "document/OpenTovelDialog.h"
 #include "document/TovelCreatorDoc.h"
 #include "document/TovelsFolderDialog.h"
+#include "model/TovelChange.h"
 #include "model/TovelFile.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
@@ -16,8 +17,7 @@ void CMainFrame::OnNew(wxCommandEvent&)
 {
   if (!m_doc->SaveModified()) return;
   ResetTovel();
-  UpdateItemListExtent();
-  Refresh();
+  AnnounceTovelChange({TovelChange::Replaced});
   m_doc->OnNewDocument();
 }
 
@@ -49,8 +49,7 @@ bool CMainFrame::ReadTovel(const std::filesystem::path& path)
     return false;
   }
   const auto problems = LoadAllBitmapSlots();
-  UpdateItemListExtent();
-  Refresh();
+  AnnounceTovelChange({TovelChange::Replaced});
   m_doc->SetTovelPath(path);
   m_doc->SetPathName(path);
   m_doc->Modify(false);

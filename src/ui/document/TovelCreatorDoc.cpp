@@ -30,6 +30,11 @@ void CTovelCreatorDoc::SetPathName(const std::filesystem::path& path)
   UpdateFrameTitle();
 }
 
+void CTovelCreatorDoc::TovelChanged(const TovelChange& change)
+{
+  if (change.IsEdit()) Modify(true);
+}
+
 void CTovelCreatorDoc::OnNewDocument()
 {
   m_pathName.clear();

@@ -8,9 +8,11 @@
 #include <wx/event.h>
 #include <wx/string.h>
 
+#include "model/TovelChange.h"
+
 class wxFrame;
 
-class CTovelCreatorDoc : public wxEvtHandler {
+class CTovelCreatorDoc : public wxEvtHandler, public TovelClient {
 public:
   explicit CTovelCreatorDoc(wxFrame* frame);
 
@@ -27,6 +29,9 @@ public:
 
   bool IsModified() const { return m_modified; }
   void Modify(bool modified) { m_modified = modified; }
+
+  // Every edit of the tables marks the tovel modified.
+  void TovelChanged(const TovelChange& change) override;
 
   // Starts an untitled tovel: no file, title "Untitled", not modified. The
   // tables are left alone.

@@ -6,25 +6,19 @@
 #include "app/Messages.h"
 #include "editing/ItemOperations.h"
 #include "editing/NewItemDialog.h"
-#include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 
 namespace {
 
-// Exchanges the current item with its neighbour at `step` (-1 up, +1 down)
-// and brings both rows and both items up to date.
-void MoveCurrentItem(CMainFrame& frame, int step)
+// Exchanges the current item with its neighbour at `step` (-1 up, +1 down);
+// the selection travels with it.
+void MoveCurrentItem(int step)
 {
   const int t = CurrentItem;
   const int u = t + step;
-  if (!ExchangeItems(t, u)) return;
-  frame.InvalidateItemRow(t);
-  frame.InvalidateItemRow(u);
-  frame.GetTovelView()->RedrawItem(t, 0, 0, true);
-  frame.GetTovelView()->RedrawItem(u, 0, 0, true);
-  frame.RefreshPropertiesWindow();
-  frame.MarkModified();
+  if (ExchangeItems(t, u)) AnnounceTovelChange({TovelChange::ItemsSwapped, t, u});
 }
 
 } // namespace
@@ -57,23 +51,18 @@ void CMainFrame::OnErase(wxCommandEvent&)
   if (messages::Show(this, "Are you sure you want to delete this item?", messages::WarningCaption,
                      wxOK | wxCANCEL) != wxID_OK)
     return;
-  // The place the item leaves is repainted before it goes.
-  m_tovelView->RedrawItem(t, 0, 0, false);
-  EraseItem(t);
-  UpdateItemListExtent();
-  m_objectsView->Refresh();
-  MarkModified();
-  RefreshPropertiesWindow();
+  const TovelItem erased = ItemTable[t];
+  if (EraseItem(t)) AnnounceTovelChange({TovelChange::ItemErased, t, -1, erased});
 }
 
 void CMainFrame::OnMoveUp(wxCommandEvent&)
 {
-  MoveCurrentItem(*this, -1);
+  MoveCurrentItem(-1);
 }
 
 void CMainFrame::OnMoveDown(wxCommandEvent&)
 {
-  MoveCurrentItem(*this, +1);
+  MoveCurrentItem(+1);
 }
 
 void CMainFrame::OnNewItem(wxCommandEvent&)
@@ -83,8 +72,6 @@ void CMainFrame::OnNewItem(wxCommandEvent&)
   if (dialog.ShowModal() != wxID_OK) return;
   const int n = AddNewItem(dialog.BackgroundChosen(), dialog.PictureReference());
   if (n < 0) return;
+  AnnounceTovelChange({TovelChange::ItemsAdded, n});
   SelectItem(n);
-  UpdateItemListExtent();
-  Refresh();
-  MarkModified();
 }

@@ -1,7 +1,6 @@
 #include "editing/ItemPropertiesWindow.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <span>
 
 #include <wx/button.h>
@@ -11,7 +10,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/MainFrame.h"
 #include "app/Messages.h"
 #include "app/ModelText.h"
 #include "bitmaps/BitmapPicker.h"
@@ -77,8 +75,8 @@ int InitialSlot(const std::string& entry)
 
 } // namespace
 
-CItemPropertiesWindow::CItemPropertiesWindow(CMainFrame* frame)
-    : wxDialog(frame, ids::ItemPropertiesDialog, "Item Properties"), m_frame(frame)
+CItemPropertiesWindow::CItemPropertiesWindow(wxWindow* parent)
+    : wxDialog(parent, ids::ItemPropertiesDialog, "Item Properties")
 {
   CreateControls();
   CentreOnParent();
@@ -181,8 +179,32 @@ TovelItem* CItemPropertiesWindow::EditedItem()
 
 void CItemPropertiesWindow::Refuse(const std::string& reason)
 {
-  messages::Show(this, wxString::FromUTF8(reason), messages::WarningCaption,
-                 wxOK | wxICON_EXCLAMATION);
+  messages::ShowRefusal(this, wxString::FromUTF8(reason));
+}
+
+void CItemPropertiesWindow::Apply(const TovelItem& changed)
+{
+  TovelItem* item = EditedItem();
+  if (!item) return;
+  const TovelItem before = *item;
+  *item = changed;
+  AnnounceTovelChange({TovelChange::ItemEdited, CurrentItem, -1, before});
+}
+
+void CItemPropertiesWindow::TovelChanged(const TovelChange& change)
+{
+  switch (change.What) {
+  case TovelChange::StateShown:
+  case TovelChange::Links:
+    // Nothing the window shows.
+    return;
+  case TovelChange::ItemEdited:
+    if (m_typing) return;
+    break;
+  default:
+    break;
+  }
+  Reload();
 }
 
 void CItemPropertiesWindow::ShowTextMode(bool textMode)
@@ -240,22 +262,25 @@ void CItemPropertiesWindow::OnCoordinateChanged(wxCommandEvent& event)
   TovelItem* item = EditedItem();
   const int field = event.GetId() - ids::PropertiesLeft;
   if (!item || field < 0 || field >= 4) return;
-  int& coordinate = item->*CoordinateOfField[field];
-  const int value = CoordinateFieldValue(m_coordinates[field]->GetValue().utf8_string());
-
+  wxTextCtrl* edit = m_coordinates[field];
+  const std::string typed = edit->GetValue().utf8_string();
   TovelItem changed = *item;
-  changed.*CoordinateOfField[field] = value;
+  changed.*CoordinateOfField[field] = CoordinateFieldValue(typed);
   if (auto problem = ItemChangeProblem(*item, changed)) {
-    PutBack(m_coordinates[field], Decimal(coordinate));
+    PutBack(edit, Decimal(item->*CoordinateOfField[field]));
     Refuse(*problem);
     return;
   }
-  const int moved = ClampToInt(std::int64_t{value} - coordinate);
-  coordinate = value;
-  if (moved == 0) return;
-  int edges[4] = {};
-  edges[field] = moved;
-  m_frame->ItemEdited(true, edges[0], edges[1], edges[2], edges[3]);
+  // A number beyond what a coordinate holds shows as the value stored.
+  const std::string shown = CoordinateFieldText(typed);
+  if (shown != typed) {
+    edit->ChangeValue(wxString::FromUTF8(shown));
+    edit->SetInsertionPointEnd();
+  }
+  if (changed == *item) return;
+  m_typing = true;
+  Apply(changed);
+  m_typing = false;
 }
 
 void CItemPropertiesWindow::OnTextChanged(wxCommandEvent&)
@@ -273,8 +298,11 @@ void CItemPropertiesWindow::OnTextChanged(wxCommandEvent&)
     return;
   }
   if (*text == item->Contents[0]) return;
-  item->Contents[0] = *text;
-  m_frame->ItemEdited(true, 0, 0, 0, 0);
+  TovelItem changed = *item;
+  changed.Contents[0] = *text;
+  m_typing = true;
+  Apply(changed);
+  m_typing = false;
 }
 
 void CItemPropertiesWindow::OnTextChar(wxKeyEvent& event)
@@ -295,20 +323,18 @@ void CItemPropertiesWindow::OnTextRadio(wxCommandEvent&)
 {
   TovelItem* item = EditedItem();
   if (!item) return;
-  item->Flags |= FlagText;
-  ShowTextMode(true);
-  m_frame->ItemEdited(true, 0, 0, 0, 0);
-  ShowText(m_text, ToWx(item->Contents[0]));
+  TovelItem changed = *item;
+  changed.Flags |= FlagText;
+  Apply(changed);
 }
 
 void CItemPropertiesWindow::OnPictureRadio(wxCommandEvent&)
 {
   TovelItem* item = EditedItem();
   if (!item) return;
-  item->Flags &= ~FlagText;
-  ShowTextMode(false);
-  m_frame->ItemEdited(true, 0, 0, 0, 0);
-  ShowPictureCaptions(*item);
+  TovelItem changed = *item;
+  changed.Flags &= ~FlagText;
+  Apply(changed);
 }
 
 void CItemPropertiesWindow::OnFlagBox(wxCommandEvent& event)
@@ -323,16 +349,12 @@ void CItemPropertiesWindow::OnFlagBox(wxCommandEvent& event)
       if (box.Id == event.GetId()) flag = box.Flag;
   }
   if (flag == 0) return;
+  TovelItem changed = *item;
   if (event.IsChecked())
-    item->Flags |= flag;
+    changed.Flags |= flag;
   else
-    item->Flags &= ~flag;
-  // Filling and the yellow background show at once; the other flags change
-  // only how the tovel behaves, or show on the next repaint.
-  if (flag == FlagFilled || flag == FlagYellow)
-    m_frame->ItemEdited(false, 0, 0, 0, 0);
-  else
-    m_frame->MarkModified();
+    changed.Flags &= ~flag;
+  Apply(changed);
 }
 
 void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
@@ -340,14 +362,13 @@ void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
   const int k = event.GetId() - ids::PropertiesPicture0;
   TovelItem* item = EditedItem();
   if (!item || k < 0 || k >= 4) return;
+  // Adding or removing bitmaps in the dialog may renumber the item's other
+  // pictures; the window follows that announcement, picked or not.
   const auto picture = PickPicture(this, InitialSlot(item->Contents[k]));
-  // Adding or removing bitmaps in the dialog may have renumbered the item's
-  // other pictures: their captions follow even when the pick was cancelled.
-  ShowPictureCaptions(*item);
   if (!picture) return;
 
-  // The item's line must still fit in the file once it is sized to its
-  // pictures.
+  // The item takes the size of its largest picture; its line must still
+  // fit in the file then.
   TovelItem changed = *item;
   changed.Contents[k] = *picture;
   FitItemToPictures(changed, BitmapImages, BitmapCount);
@@ -355,9 +376,7 @@ void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
     Refuse(*problem);
     return;
   }
-  item->Contents[k] = *picture;
-  ShowPictureCaptions(*item);
-  m_frame->FitItemToPictures();
+  Apply(changed);
 }
 
 void CItemPropertiesWindow::OnCharHook(wxKeyEvent& event)

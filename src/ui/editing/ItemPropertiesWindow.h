@@ -9,22 +9,28 @@
 
 #include <wx/dialog.h>
 
-class CMainFrame;
+#include "model/TovelChange.h"
+
 class wxButton;
 class wxCheckBox;
 class wxRadioButton;
 class wxTextCtrl;
 struct TovelItem;
 
-class CItemPropertiesWindow : public wxDialog {
+class CItemPropertiesWindow : public wxDialog, public TovelClient {
 public:
-  // Created hidden, centred on the main window.
-  explicit CItemPropertiesWindow(CMainFrame* frame);
+  // Created hidden, centred on its parent, the main window.
+  explicit CItemPropertiesWindow(wxWindow* parent);
 
   // Refills every control from the current item; changes nothing.
   void Reload();
   // Refills only the four coordinate fields.
   void ReloadCoordinates();
+
+  // Follows changes made elsewhere: another current item, an item moved by
+  // the mouse or the keys, renumbered pictures. Its own edits are left as
+  // they are typed.
+  void TovelChanged(const TovelChange& change) override;
 
   // The controls, by their ids (ids::PropertiesLeft ...).
   wxTextCtrl* GetEdit(int id) const;
@@ -44,6 +50,8 @@ private:
   static TovelItem* EditedItem();
   // Tells the user why an edit was refused.
   void Refuse(const std::string& reason);
+  // Makes `changed` the current item, and tells the other windows.
+  void Apply(const TovelItem& changed);
 
   void OnCoordinateChanged(wxCommandEvent& event);
   void OnTextChanged(wxCommandEvent& event);
@@ -55,7 +63,9 @@ private:
   void OnCharHook(wxKeyEvent& event);
   void OnClose(wxCloseEvent& event);
 
-  CMainFrame* m_frame;
+  // Set while the window applies a field being typed, so that the
+  // announcement does not refill that field under the caret.
+  bool m_typing = false;
   std::array<wxTextCtrl*, 4> m_coordinates{}; // Left, Right, Top, Bottom
   wxTextCtrl* m_text = nullptr;
   wxRadioButton* m_textRadio = nullptr;

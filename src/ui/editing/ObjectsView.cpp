@@ -9,11 +9,10 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
-#include "app/MainFrame.h"
 #include "app/ModelText.h"
 #include "bitmaps/PictureLoading.h"
+#include "editing/ItemKeys.h"
 #include "editing/ItemListGeometry.h"
-#include "editing/TovelView.h"
 #include "model/LeadingNumber.h"
 #include "model/Tovel.h"
 
@@ -77,38 +76,12 @@ wxColour RowFill(int row)
   return row == CurrentItem ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT) : LightGrey;
 }
 
-// A push-button frame as the theme draws it over a row's fill. The theme
-// is slow to draw, and a list shows the same few frames many times, so each
-// size, state and fill is drawn once and then copied.
-void DrawButtonFrame(wxWindow* window, wxDC& dc, const Rect& cell, int row, bool pushed)
+// The colour of text on a push-button face: black as long as the theme's
+// faces are light, the theme's own button text on dark faces.
+wxColour ButtonTextColour()
 {
-  struct Frame {
-    wxSize Size;
-    bool Pushed;
-    wxColour Fill;
-    wxBitmap Bitmap;
-  };
-  static std::vector<Frame> frames;
-  const wxSize size(cell.Width(), cell.Height());
-  if (size.x <= 0 || size.y <= 0) return;
-  const wxColour fill = RowFill(row);
-  auto found = std::find_if(frames.begin(), frames.end(), [&](const Frame& frame) {
-    return frame.Size == size && frame.Pushed == pushed && frame.Fill == fill;
-  });
-  if (found == frames.end()) {
-    if (frames.size() >= 32) frames.clear();
-    wxBitmap bitmap(size, 24);
-    {
-      wxMemoryDC memory(bitmap);
-      memory.SetBackground(wxBrush(fill));
-      memory.Clear();
-      wxRendererNative::Get().DrawPushButton(window, memory, wxRect(size),
-                                             pushed ? int{wxCONTROL_PRESSED} : 0);
-    }
-    frames.push_back({size, pushed, fill, bitmap});
-    found = frames.end() - 1;
-  }
-  dc.DrawBitmap(found->Bitmap, cell.Left, cell.Top, false);
+  const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+  return face.GetLuminance() < 0.5 ? wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT) : *wxBLACK;
 }
 
 // The slot a picture entry names, or -1 when the cell stays empty: a
@@ -132,6 +105,7 @@ CObjectsView::CObjectsView(wxWindow* parent)
   Bind(wxEVT_SIZE, &CObjectsView::OnSize, this);
   Bind(wxEVT_LEFT_DOWN, &CObjectsView::OnLeftDown, this);
   Bind(wxEVT_KEY_DOWN, &CObjectsView::OnKeyDown, this);
+  Bind(wxEVT_SYS_COLOUR_CHANGED, &CObjectsView::OnSysColourChanged, this);
   UpdateItemListExtent();
 }
 
@@ -163,9 +137,60 @@ void CObjectsView::InvalidateItemRow(int i)
   RefreshRect(ToWxRect(band), false);
 }
 
-CMainFrame* CObjectsView::Frame()
+void CObjectsView::DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed)
 {
-  return dynamic_cast<CMainFrame*>(wxGetTopLevelParent(this));
+  const wxSize size(cell.Width(), cell.Height());
+  if (size.x <= 0 || size.y <= 0) return;
+  const wxColour fill = RowFill(row);
+  auto found = std::find_if(m_buttonFrames.begin(), m_buttonFrames.end(), [&](const auto& frame) {
+    return frame.Size == size && frame.Pushed == pushed && frame.Fill == fill;
+  });
+  if (found == m_buttonFrames.end()) {
+    if (m_buttonFrames.size() >= 32) m_buttonFrames.clear();
+    wxBitmap bitmap(size, 24);
+    {
+      wxMemoryDC memory(bitmap);
+      memory.SetBackground(wxBrush(fill));
+      memory.Clear();
+      wxRendererNative::Get().DrawPushButton(this, memory, wxRect(size),
+                                             pushed ? int{wxCONTROL_PRESSED} : 0);
+    }
+    m_buttonFrames.push_back({size, pushed, fill, bitmap});
+    found = m_buttonFrames.end() - 1;
+  }
+  dc.DrawBitmap(found->Bitmap, cell.Left, cell.Top, false);
+}
+
+void CObjectsView::OnSysColourChanged(wxSysColourChangedEvent& event)
+{
+  // Another desktop theme: the frames are drawn anew.
+  m_buttonFrames.clear();
+  Refresh(false);
+  event.Skip();
+}
+
+void CObjectsView::TovelChanged(const TovelChange& change)
+{
+  switch (change.What) {
+  case TovelChange::ItemEdited:
+  case TovelChange::StateShown:
+    InvalidateItemRow(change.Item);
+    break;
+  case TovelChange::ItemsSwapped:
+  case TovelChange::Selected:
+    InvalidateItemRow(change.Item);
+    InvalidateItemRow(change.Other);
+    break;
+  case TovelChange::ItemsAdded:
+  case TovelChange::ItemErased:
+  case TovelChange::Bitmaps:
+  case TovelChange::Replaced:
+    UpdateItemListExtent();
+    Refresh(false);
+    break;
+  case TovelChange::Links:
+    break;
+  }
 }
 
 void CObjectsView::OnSize(wxSizeEvent& event)
@@ -227,16 +252,17 @@ void CObjectsView::PaintRow(wxDC& dc, int row, int width)
   dc.SetTextForeground(*wxBLACK);
 
   const Rect hide = HideCellRect(row, h);
-  DrawButtonFrame(this, dc, hide, row, item.State == -1);
+  DrawButtonFrame(dc, hide, row, item.State == -1);
   const Rect cross = Shrunk(hide, 2);
-  dc.SetPen(*wxBLACK_PEN);
+  dc.SetPen(wxPen(ButtonTextColour()));
   dc.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
   dc.DrawLine(cross.Right, cross.Top, cross.Left, cross.Bottom);
 
   if (item.Flags & FlagText) {
     const Rect cell = TextCellRect(row, h);
-    DrawButtonFrame(this, dc, cell, row, item.State == 0);
+    DrawButtonFrame(dc, cell, row, item.State == 0);
     const wxRect inside = ToWxRect(Shrunk(cell, 2));
+    dc.SetTextForeground(ButtonTextColour());
     const wxString text = wxControl::Ellipsize(ToWx(item.Contents[0]), dc, wxELLIPSIZE_END,
                                                inside.width, wxELLIPSIZE_FLAGS_NONE);
     DrawCentred(dc, text, inside);
@@ -249,7 +275,7 @@ void CObjectsView::PaintPictureCell(wxDC& dc, int row, int column)
 {
   const TovelItem& item = ItemTable[row];
   const Rect cell = PictureCellRect(row, column, m_rowHeight);
-  DrawButtonFrame(this, dc, cell, row, item.State == column);
+  DrawButtonFrame(dc, cell, row, item.State == column);
 
   const int slot = EntrySlot(item.Contents[column]);
   const Rect target = Shrunk(cell, 2);
@@ -262,25 +288,18 @@ void CObjectsView::PaintPictureCell(wxDC& dc, int row, int column)
 void CObjectsView::OnLeftDown(wxMouseEvent& event)
 {
   SetFocus();
+  event.Skip();
+  const int previous = CurrentItem;
   const ItemListPress press =
       PressItemList(event.GetX(), event.GetY(), ScrollPosition(), m_rowHeight);
-  CMainFrame* frame = Frame();
-  if (press.SelectionChanged) {
-    InvalidateItemRow(press.PreviousItem);
-    if (frame) frame->RefreshPropertiesWindow();
-  }
-  if (press.Changed()) {
-    InvalidateItemRow(press.Row);
-    if (frame && frame->GetTovelView()) frame->GetTovelView()->RedrawItem(press.Row, 0, 0, true);
-  }
-  event.Skip();
+  if (press.SelectionChanged) AnnounceTovelChange({TovelChange::Selected, press.Row, previous, {}});
+  if (press.StateChanged)
+    AnnounceTovelChange({TovelChange::StateShown, press.Row, -1, press.Before});
 }
 
 void CObjectsView::OnKeyDown(wxKeyEvent& event)
 {
   // The arrow keys act on the current item here as in the tovel view, and
   // then do not scroll the list.
-  CMainFrame* frame = Frame();
-  if (!frame || !frame->GetTovelView()->ItemKeyDown(event.GetKeyCode(), event.ShiftDown()))
-    event.Skip();
+  if (!ItemKeyDown(event.GetKeyCode(), event.ShiftDown())) event.Skip();
 }

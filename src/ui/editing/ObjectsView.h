@@ -2,11 +2,15 @@
 // its number, a cell that hides it and its four state pictures or its text.
 #pragma once
 
+#include <vector>
+
+#include <wx/bitmap.h>
 #include <wx/scrolwin.h>
 
-class CMainFrame;
+#include "editing/Geometry.h"
+#include "model/TovelChange.h"
 
-class CObjectsView : public wxScrolledCanvas {
+class CObjectsView : public wxScrolledCanvas, public TovelClient {
 public:
   explicit CObjectsView(wxWindow* parent);
 
@@ -20,25 +24,38 @@ public:
   // Resets the scroll extent from ItemCount and the current row height.
   void UpdateItemListExtent();
 
-  // Repaints row i without erasing (-1: the band above row 0).
-  void InvalidateItemRow(int i);
-
   // Paints the whole list, in list coordinates (before scrolling), down to
   // the bottom of the visible area.
   void PaintTo(wxDC& dc);
+
+  // Repaints the rows a change of the tables touched.
+  void TovelChanged(const TovelChange& change) override;
 
 private:
   void OnDraw(wxDC& dc) override;
   void OnSize(wxSizeEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnKeyDown(wxKeyEvent& event);
+  void OnSysColourChanged(wxSysColourChangedEvent& event);
 
+  // Repaints row i without erasing (-1: the band above row 0).
+  void InvalidateItemRow(int i);
   void PaintHeader(wxDC& dc, int width);
   void PaintRow(wxDC& dc, int row, int width);
   void PaintPictureCell(wxDC& dc, int row, int column);
+  // A push-button frame as the theme draws it over a row's fill.
+  void DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed);
   // How far the list is scrolled down, in pixels.
   int ScrollPosition() const;
-  CMainFrame* Frame();
 
   int m_rowHeight = 32;
+  // The theme is slow to draw, and a list shows the same few frames many
+  // times: each size, state and fill is drawn once and then copied.
+  struct ButtonFrame {
+    wxSize Size;
+    bool Pushed;
+    wxColour Fill;
+    wxBitmap Bitmap;
+  };
+  std::vector<ButtonFrame> m_buttonFrames;
 };

@@ -1,10 +1,7 @@
 #include "editing/TovelPainter.h"
 
-#include <array>
 #include <climits>
 #include <cstdint>
-
-#include <wx/image.h>
 
 #include "app/ModelText.h"
 #include "bitmaps/PictureLoading.h"
@@ -20,39 +17,83 @@ wxRect ToWxRect(const Rect& r)
   return {r.Left, r.Top, r.Width(), r.Height()};
 }
 
+// Room around a measured text for glyphs that reach past their advance
+// (and for a screen that measures a pixel differently).
+int TextOverhang(int zoom)
+{
+  return 2 * zoom + 2;
+}
+
 } // namespace
 
-TovelPainter::TovelPainter(int zoom, bool labelsShown)
-    : m_zoom(zoom), m_labelsShown(labelsShown),
-      m_font(wxFontInfo(wxSize(0, TextHeight * zoom)).Family(wxFONTFAMILY_SWISS))
+TovelPainter::TovelPainter(int zoom, bool labelsShown) : m_zoom(zoom), m_labelsShown(labelsShown) {}
+
+const wxFont& TovelPainter::Font(const wxDC& dc)
 {
+  // A point is 1/72 inch: the em of a font of p points is p * ppi / 72
+  // pixels. (A pixel size would set the line height, which is larger.)
+  const int ppi = dc.GetPPI().y > 0 ? dc.GetPPI().y : 96;
+  if (!m_font.IsOk() || ppi != m_fontResolution) {
+    const double points = TextHeight * m_zoom * 72.0 / ppi;
+    m_font = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_SWISS));
+    m_fontResolution = ppi;
+  }
+  return m_font;
 }
 
 void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area)
 {
-  const Rect page{origin.x, origin.y, origin.x + PageWidth * m_zoom,
-                  origin.y + PageHeight * m_zoom};
+  const Rect page{origin.x, origin.y, Scaled(origin.x, m_zoom, PageWidth),
+                  Scaled(origin.y, m_zoom, PageHeight)};
   if (area && !area->Intersects(page)) return;
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxWHITE_BRUSH);
   dc.DrawRectangle(ToWxRect(page));
   for (int i = 0; i < ItemCount; ++i) {
-    if (!area || Reach(ItemTable[i], {origin.x, origin.y}).Intersects(*area))
-      DrawItem(dc, i, origin);
+    if (!area || Reaches(dc, ItemTable[i], origin, *area)) DrawItem(dc, i, origin);
   }
 }
 
-Rect TovelPainter::Reach(const TovelItem& item, Point origin) const
+bool TovelPainter::Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area)
 {
-  Rect reach = ItemPaintedRect(item, BitmapCount, m_zoom, origin);
+  if (!ItemIsDrawn(item, m_labelsShown)) return false;
+  const Point at{origin.x, origin.y};
+  Rect reach = ItemPaintedRect(item, BitmapCount, m_zoom, at);
   if (item.Flags & FlagText) {
-    // A text is not clipped to its box: it may run out sideways, and out
-    // of a box lower than the font.
-    const int line = TextHeight * m_zoom;
-    reach = {INT_MIN / 2, ClampToInt(std::int64_t{reach.Top} - line), INT_MAX / 2,
-             ClampToInt(std::int64_t{reach.Bottom} + line)};
+    // Measuring a text costs more than drawing a picture: a text is looked
+    // at only when the rows it may reach (two lines above and below its
+    // box) meet the area.
+    const std::int64_t line = std::int64_t{2} * TextHeight * m_zoom + TextOverhang(m_zoom);
+    reach = {INT_MIN, ClampToInt(reach.Top - line), INT_MAX, ClampToInt(reach.Bottom + line)};
+    if (!reach.Intersects(area)) return false;
+    return Extent(dc, item, origin).Intersects(area);
   }
-  return reach;
+  return reach.Intersects(area);
+}
+
+Rect TovelPainter::TextRect(wxDC& dc, const TovelItem& item, const Rect& box)
+{
+  wxCoord width = 0;
+  wxCoord height = 0;
+  dc.GetTextExtent(ToWx(item.Contents[item.State]), &width, &height, nullptr, nullptr, &Font(dc));
+  const int left = ClampToInt(std::int64_t{box.Left} + (std::int64_t{box.Width()} - width) / 2);
+  const int top = ClampToInt(std::int64_t{box.Top} + (std::int64_t{box.Height()} - height) / 2);
+  return {left, top, ClampToInt(std::int64_t{left} + width),
+          ClampToInt(std::int64_t{top} + height)};
+}
+
+Rect TovelPainter::Extent(wxDC& dc, const TovelItem& item, wxPoint origin)
+{
+  if (!ItemIsDrawn(item, m_labelsShown)) return {};
+  const Point at{origin.x, origin.y};
+  const Rect painted = ItemPaintedRect(item, BitmapCount, m_zoom, at);
+  if (!(item.Flags & FlagText)) return painted;
+  const Rect text = TextRect(dc, item, ItemScreenRect(item, m_zoom, at));
+  const int overhang = TextOverhang(m_zoom);
+  return painted.United({ClampToInt(std::int64_t{text.Left} - overhang),
+                         ClampToInt(std::int64_t{text.Top} - overhang),
+                         ClampToInt(std::int64_t{text.Right} + overhang),
+                         ClampToInt(std::int64_t{text.Bottom} + overhang)});
 }
 
 void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin)
@@ -69,14 +110,12 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin)
   }
 
   if (item.Flags & FlagText) {
-    const wxString text = ToWx(item.Contents[item.State]);
-    dc.SetFont(m_font);
+    // One line, centred both ways, and not clipped to the box.
+    const Rect text = TextRect(dc, item, box);
+    dc.SetFont(Font(dc));
     dc.SetTextForeground(*wxBLACK);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    const wxSize extent = dc.GetTextExtent(text);
-    // One line, centred both ways, and not clipped to the box.
-    dc.DrawText(text, box.Left + (box.Width() - extent.x) / 2,
-                box.Top + (box.Height() - extent.y) / 2);
+    dc.DrawText(ToWx(item.Contents[item.State]), text.Left, text.Top);
     return;
   }
 

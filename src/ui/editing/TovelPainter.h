@@ -17,17 +17,29 @@ public:
 
   // Fills the page white and draws every item in table order, so a higher
   // item lies over a lower one. With an area (in the DC's coordinates),
-  // only what reaches into it is drawn.
+  // only the items that reach into it are drawn.
   void PaintPage(wxDC& dc, wxPoint origin, const Rect* area = nullptr);
 
   // Draws item i by its flags: filled box, text or picture.
   void DrawItem(wxDC& dc, int i, wxPoint origin);
 
+  // Everything the item paints, in the DC's coordinates: its box, its
+  // picture anchored as drawn, and its text as far as it reaches beyond
+  // the box. Empty for an item that is not drawn.
+  Rect Extent(wxDC& dc, const TovelItem& item, wxPoint origin);
+
 private:
-  // Everything item may paint, for deciding whether it reaches an area.
-  Rect Reach(const TovelItem& item, Point origin) const;
+  // The text font: characters (the em, without leading) 14 pixels high
+  // times the zoom, at the DC's resolution.
+  const wxFont& Font(const wxDC& dc);
+  // Whether anything the item paints falls in the area.
+  bool Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area);
+  // Where the item's shown text is drawn: one line centred both ways in
+  // the box, measured in the DC.
+  Rect TextRect(wxDC& dc, const TovelItem& item, const Rect& box);
 
   int m_zoom;
   bool m_labelsShown;
   wxFont m_font;
+  int m_fontResolution = 0;
 };

@@ -1,11 +1,13 @@
 #include "editing/TovelView.h"
 
-#include <wx/dcclient.h>
+#include <cstdint>
+
+#include <wx/dcmemory.h>
 #include <wx/settings.h>
 
-#include "app/MainFrame.h"
+#include "app/Messages.h"
+#include "editing/ItemKeys.h"
 #include "editing/ItemPlacement.h"
-#include "editing/ItemPropertiesWindow.h"
 #include "editing/TovelPainter.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
@@ -30,6 +32,9 @@ wxRect ToWxRect(const Rect& r)
   return {r.Left, r.Top, r.Width(), r.Height()};
 }
 
+// Lines a mouse wheel notch scrolls, as most desktops do.
+constexpr int WheelLines = 3;
+
 } // namespace
 
 CTovelView::CTovelView(wxWindow* parent)
@@ -38,6 +43,10 @@ CTovelView::CTovelView(wxWindow* parent)
 {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetBackgroundColour(WorkspaceColour());
+  // Scrolling counts in single pixels, so that the scroll area ends
+  // exactly at the page's edges; a line is made a hundredth of the page
+  // below.
+  SetScrollRate(1, 1);
   Bind(wxEVT_SIZE, &CTovelView::OnSize, this);
   Bind(wxEVT_LEFT_DOWN, &CTovelView::OnLeftDown, this);
   // A double-click is a press like any other: the second press of a
@@ -47,14 +56,15 @@ CTovelView::CTovelView(wxWindow* parent)
   Bind(wxEVT_LEFT_UP, &CTovelView::OnLeftUp, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &CTovelView::OnCaptureLost, this);
   Bind(wxEVT_KEY_DOWN, &CTovelView::OnKeyDown, this);
+  Bind(wxEVT_SCROLLWIN_LINEUP, &CTovelView::OnScrollLine, this);
+  Bind(wxEVT_SCROLLWIN_LINEDOWN, &CTovelView::OnScrollLine, this);
+  Bind(wxEVT_MOUSEWHEEL, &CTovelView::OnMouseWheel, this);
   SetZoom(1);
 }
 
 void CTovelView::SetZoom(int z)
 {
   m_zoom = std::clamp(z, MinZoom, MaxZoom);
-  // Line steps of a hundredth of the page, as the scroll bars move.
-  SetScrollRate(std::max(1, PageWidth * m_zoom / 100), std::max(1, PageHeight * m_zoom / 100));
   SetVirtualSize(PageWidth * m_zoom, PageHeight * m_zoom);
   UpdatePageOrigin();
   Refresh();
@@ -79,6 +89,34 @@ void CTovelView::OnSize(wxSizeEvent& event)
   event.Skip();
 }
 
+void CTovelView::ScrollLines(int orientation, int lines)
+{
+  const bool across = orientation == wxHORIZONTAL;
+  const int line = std::max(1, (across ? PageWidth : PageHeight) * m_zoom / 100);
+  const wxPoint start = GetViewStart();
+  if (across)
+    Scroll(start.x + lines * line, -1);
+  else
+    Scroll(-1, start.y + lines * line);
+}
+
+void CTovelView::OnScrollLine(wxScrollWinEvent& event)
+{
+  ScrollLines(event.GetOrientation(), event.GetEventType() == wxEVT_SCROLLWIN_LINEUP ? -1 : 1);
+}
+
+void CTovelView::OnMouseWheel(wxMouseEvent& event)
+{
+  if (event.GetWheelDelta() <= 0) return;
+  const int notches = event.GetWheelRotation() / event.GetWheelDelta();
+  const int orientation =
+      event.GetWheelAxis() == wxMOUSE_WHEEL_HORIZONTAL ? wxHORIZONTAL : wxVERTICAL;
+  // The wheel turns the page down when rolled towards the user; sideways,
+  // a positive turn goes right.
+  const int direction = orientation == wxHORIZONTAL ? 1 : -1;
+  ScrollLines(orientation, direction * notches * WheelLines);
+}
+
 void CTovelView::OnDraw(wxDC& dc)
 {
   // The area to repaint, in scroll-area pixels.
@@ -92,28 +130,70 @@ void CTovelView::OnDraw(wxDC& dc)
   if (m_dragging) DrawFeedback(dc);
 }
 
-void CTovelView::RedrawItem(int i, int dx, int dy, bool allowDirect)
+void CTovelView::TovelChanged(const TovelChange& change)
 {
-  if (i < 0 || i >= MaxItems) return;
-  const TovelItem& item = ItemTable[i];
-  const Point scroll{CalcUnscrolledPosition(wxPoint(0, 0)).x,
-                     CalcUnscrolledPosition(wxPoint(0, 0)).y};
-  const Point origin{m_pageOrigin.x, m_pageOrigin.y};
-  if (CanRedrawDirectly(item, dx, dy, allowDirect)) {
-    // Repaint just what the item covers, at once, erasing nothing else.
-    Rect painted = ItemPaintedRect(item, BitmapCount, m_zoom, origin);
-    painted = {painted.Left - scroll.X, painted.Top - scroll.Y, painted.Right - scroll.X,
-               painted.Bottom - scroll.Y};
-    RefreshRect(ToWxRect(painted), false);
-    Update();
-    return;
+  switch (change.What) {
+  case TovelChange::ItemEdited:
+  case TovelChange::StateShown:
+    if (change.Before && change.Item >= 0 && change.Item < ItemCount)
+      RedrawItem(change.Item, *change.Before);
+    else
+      Refresh();
+    break;
+  case TovelChange::ItemsSwapped:
+    // The two items only changed places in the drawing order.
+    for (int i : {change.Item, change.Other})
+      if (i >= 0 && i < ItemCount) RefreshExtent(ItemTable[i]);
+    break;
+  case TovelChange::ItemErased:
+    // The items that remain keep their order: only the erased one's place
+    // changes.
+    if (change.Before)
+      RefreshExtent(*change.Before);
+    else
+      Refresh();
+    break;
+  case TovelChange::ItemsAdded:
+  case TovelChange::Bitmaps:
+  case TovelChange::Replaced:
+    Refresh();
+    break;
+  case TovelChange::Selected:
+  case TovelChange::Links:
+    break;
   }
-  RefreshRect(ToWxRect(RedrawArea(item, dx, dy, m_zoom, origin, scroll)));
 }
 
-CMainFrame* CTovelView::Frame() const
+void CTovelView::RefreshExtent(const TovelItem& item)
 {
-  return dynamic_cast<CMainFrame*>(wxGetTopLevelParent(const_cast<CTovelView*>(this)));
+  // Text is measured as the screen draws it: a memory DC of the same
+  // resolution gives the same measure.
+  wxBitmap scratch(1, 1);
+  wxMemoryDC measure(scratch);
+  RefreshArea(TovelPainter(m_zoom, m_labelsShown).Extent(measure, item, m_pageOrigin));
+}
+
+void CTovelView::RefreshArea(const Rect& area)
+{
+  // Into window pixels and onto the window, without overflowing at the
+  // ends of int.
+  const wxPoint scroll = CalcUnscrolledPosition(wxPoint(0, 0));
+  const wxSize client = GetClientSize();
+  const Rect visible{
+      ClampToInt(std::max<std::int64_t>(std::int64_t{area.Left} - scroll.x, 0)),
+      ClampToInt(std::max<std::int64_t>(std::int64_t{area.Top} - scroll.y, 0)),
+      ClampToInt(std::min<std::int64_t>(std::int64_t{area.Right} - scroll.x, client.x)),
+      ClampToInt(std::min<std::int64_t>(std::int64_t{area.Bottom} - scroll.y, client.y))};
+  if (!visible.IsEmpty()) RefreshRect(ToWxRect(visible), false);
+}
+
+void CTovelView::RedrawItem(int i, const TovelItem& before)
+{
+  RefreshExtent(before);
+  RefreshExtent(ItemTable[i]);
+  // A fast-redraw item is on screen in its new look before the next
+  // event is handled.
+  if (CanRedrawDirectly(ItemTable[i])) Update();
 }
 
 Point CTovelView::Unscrolled(wxPoint position) const
@@ -133,7 +213,7 @@ void CTovelView::OnLeftDown(wxMouseEvent& event)
   if (hit < 0) return;
   if (hit != CurrentItem) {
     // The press that selects never starts a drag.
-    if (CMainFrame* frame = Frame()) frame->SelectItem(hit);
+    SelectItem(hit);
     return;
   }
   const TovelItem& item = ItemTable[hit];
@@ -167,19 +247,13 @@ void CTovelView::OnLeftUp(wxMouseEvent& event)
   if (CurrentItem < 0 || CurrentItem >= ItemCount) return;
   const Rect dropped = DropPosition(m_dragRect, Unscrolled(event.GetPosition()), m_grab, m_zoom,
                                     {m_pageOrigin.x, m_pageOrigin.y});
-  RedrawItem(CurrentItem, 0, 0, false);
-  TovelItem& item = ItemTable[CurrentItem];
-  item.Left = dropped.Left;
-  item.Top = dropped.Top;
-  item.Right = dropped.Right;
-  item.Bottom = dropped.Bottom;
-  RedrawItem(CurrentItem, 0, 0, true);
-  if (CMainFrame* frame = Frame()) {
-    if (CItemPropertiesWindow* properties = frame->GetPropertiesWindow())
-      properties->ReloadCoordinates();
-    // Also when the item ends where it started.
-    frame->MarkModified();
+  const TovelItem before = ItemTable[CurrentItem];
+  if (auto problem = PlaceItem(TheTovel, CurrentItem, dropped)) {
+    messages::ShowRefusal(this, wxString::FromUTF8(*problem));
+    return;
   }
+  // Also when the item ends where it started: the tovel counts as edited.
+  AnnounceTovelChange({TovelChange::ItemEdited, CurrentItem, -1, before});
 }
 
 void CTovelView::OnCaptureLost(wxMouseCaptureLostEvent&)
@@ -200,65 +274,31 @@ void CTovelView::StopDragging()
   RefreshFeedback();
 }
 
-void CTovelView::RefreshFeedback()
+Rect CTovelView::FeedbackRect() const
 {
-  const Rect screen = ItemScreenRect(
+  return ItemScreenRect(
       {m_dragRect.Left, m_dragRect.Top, m_dragRect.Right, m_dragRect.Bottom, 0, 0, {}}, m_zoom,
       {m_pageOrigin.x, m_pageOrigin.y});
-  const wxPoint topLeft = CalcScrolledPosition(wxPoint(screen.Left, screen.Top));
+}
+
+void CTovelView::RefreshFeedback()
+{
   // The outline and a pixel around it.
-  RefreshRect(wxRect(ClampToInt(std::int64_t{topLeft.x} - 1),
-                     ClampToInt(std::int64_t{topLeft.y} - 1),
-                     ClampToInt(std::int64_t{screen.Width()} + 2),
-                     ClampToInt(std::int64_t{screen.Height()} + 2)),
-              false);
+  const Rect outline = FeedbackRect();
+  RefreshArea(
+      {ClampToInt(std::int64_t{outline.Left} - 1), ClampToInt(std::int64_t{outline.Top} - 1),
+       ClampToInt(std::int64_t{outline.Right} + 1), ClampToInt(std::int64_t{outline.Bottom} + 1)});
 }
 
 void CTovelView::DrawFeedback(wxDC& dc)
 {
-  const Rect screen = ItemScreenRect(
-      {m_dragRect.Left, m_dragRect.Top, m_dragRect.Right, m_dragRect.Bottom, 0, 0, {}}, m_zoom,
-      {m_pageOrigin.x, m_pageOrigin.y});
   // A dotted black outline over a white one shows on any background.
+  const wxRect outline = ToWxRect(FeedbackRect());
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   dc.SetPen(*wxWHITE_PEN);
-  dc.DrawRectangle(ToWxRect(screen));
+  dc.DrawRectangle(outline);
   dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
-  dc.DrawRectangle(ToWxRect(screen));
-}
-
-bool CTovelView::ItemKeyDown(int keyCode, bool shift)
-{
-  ArrowKey key;
-  switch (keyCode) {
-  case WXK_LEFT:
-  case WXK_NUMPAD_LEFT:
-    key = ArrowKey::Left;
-    break;
-  case WXK_RIGHT:
-  case WXK_NUMPAD_RIGHT:
-    key = ArrowKey::Right;
-    break;
-  case WXK_UP:
-  case WXK_NUMPAD_UP:
-    key = ArrowKey::Up;
-    break;
-  case WXK_DOWN:
-  case WXK_NUMPAD_DOWN:
-    key = ArrowKey::Down;
-    break;
-  default:
-    return false;
-  }
-  if (CurrentItem < 0 || CurrentItem >= ItemCount) return false;
-  const ArrowEdit edit = ApplyArrowKey(ItemTable[CurrentItem], key, shift);
-  RedrawItem(CurrentItem, edit.Dx, edit.Dy, true);
-  if (CMainFrame* frame = Frame()) {
-    if (CItemPropertiesWindow* properties = frame->GetPropertiesWindow())
-      properties->ReloadCoordinates();
-    frame->MarkModified();
-  }
-  return true;
+  dc.DrawRectangle(outline);
 }
 
 void CTovelView::OnKeyDown(wxKeyEvent& event)

@@ -4,10 +4,9 @@
 #include <wx/scrolwin.h>
 
 #include "editing/Geometry.h"
+#include "model/TovelChange.h"
 
-class CMainFrame;
-
-class CTovelView : public wxScrolledCanvas {
+class CTovelView : public wxScrolledCanvas, public TovelClient {
 public:
   explicit CTovelView(wxWindow* parent);
 
@@ -23,20 +22,12 @@ public:
   // The page's top-left corner in the scroll area.
   wxPoint PageOrigin() const { return m_pageOrigin; }
 
-  // Brings item i up to date on screen after a change. (dx, dy) is how it
-  // just moved, so that the place it left is repainted too; allowDirect
-  // lets a fast-redraw item whose State changed repaint at once, alone.
-  void RedrawItem(int i, int dx, int dy, bool allowDirect);
-
-  // An arrow key moves the current item one tovel pixel; with Shift it
-  // moves only the right or bottom edge. Returns whether the key acted
-  // (other keys, or no current item, do nothing). The item list pane sends
-  // its keys here too.
-  bool ItemKeyDown(int keyCode, bool shift);
-
   // Whether the current item is being dragged, and where it would land.
   bool IsDragging() const { return m_dragging; }
   Rect DragRect() const { return m_dragRect; }
+
+  // Repaints what a change of the tables touched.
+  void TovelChanged(const TovelChange& change) override;
 
 private:
   void OnDraw(wxDC& dc) override;
@@ -46,12 +37,24 @@ private:
   void OnLeftUp(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   void OnKeyDown(wxKeyEvent& event);
+  void OnScrollLine(wxScrollWinEvent& event);
+  void OnMouseWheel(wxMouseEvent& event);
+  // Repaints everything item i painted before a change (as `before`) and
+  // paints now. A fast-redraw item showing a picture is painted at once.
+  void RedrawItem(int i, const TovelItem& before);
+  // Invalidates what an item paints, as it is given.
+  void RefreshExtent(const TovelItem& item);
+  // Invalidates an area given in scroll-area pixels, as far as it is on
+  // the window.
+  void RefreshArea(const Rect& area);
+  // Scrolls by whole lines: a hundredth of the page.
+  void ScrollLines(int orientation, int lines);
   // Ends a drag: the feedback goes, the mouse is let go.
   void StopDragging();
-  // Repaints where the drag feedback is drawn.
+  // The drag feedback's outline, in scroll-area pixels.
+  Rect FeedbackRect() const;
   void RefreshFeedback();
   void DrawFeedback(wxDC& dc);
-  CMainFrame* Frame() const;
   // A pointer position in scroll-area pixels.
   Point Unscrolled(wxPoint position) const;
   void UpdatePageOrigin();

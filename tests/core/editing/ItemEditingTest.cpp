@@ -34,20 +34,6 @@ bool Mentions(const std::optional<std::string>& problem, const std::string& piec
 
 } // namespace
 
-TEST(ItemEditing, RedrawShiftFollowsTheEdgeThatMovedInwards)
-{
-  // A left or top edge moving right or down uncovers what lay there.
-  EXPECT_EQ(EditedItemShift(20, 0, 0, 0), (Point{20, 0}));
-  EXPECT_EQ(EditedItemShift(0, 0, 7, 0), (Point{0, 7}));
-  // A right or bottom edge moving left or up does too, and wins.
-  EXPECT_EQ(EditedItemShift(0, -15, 0, 0), (Point{-15, 0}));
-  EXPECT_EQ(EditedItemShift(0, 0, 0, -3), (Point{0, -3}));
-  EXPECT_EQ(EditedItemShift(4, -9, 6, -2), (Point{-9, -2}));
-  // An item that only grew leaves nothing uncovered.
-  EXPECT_EQ(EditedItemShift(-20, 30, -1, 8), (Point{0, 0}));
-  EXPECT_EQ(EditedItemShift(0, 0, 0, 0), (Point{0, 0}));
-}
-
 TEST(ItemEditing, CoordinateFieldsReadAWholeNumberOrZero)
 {
   EXPECT_EQ(CoordinateFieldValue("120"), 120);
@@ -65,6 +51,11 @@ TEST(ItemEditing, CoordinateFieldsReadAWholeNumberOrZero)
   EXPECT_EQ(CoordinateFieldValue("ab12"), 0);
   EXPECT_EQ(CoordinateFieldValue("99999999999"), INT_MAX);
   EXPECT_EQ(CoordinateFieldValue("-99999999999"), INT_MIN);
+  // The field then shows what was stored, not what was typed.
+  EXPECT_EQ(CoordinateFieldText("99999999999"), "2147483647");
+  EXPECT_EQ(CoordinateFieldText(" -99999999999999999999999 "), "-2147483648");
+  for (const char* kept : {"-2147483648", "+2147483647", "-", "12ab", "007"})
+    EXPECT_EQ(CoordinateFieldText(kept), kept);
 }
 
 TEST(ItemEditing, FitSizesTheItemToItsLargestPictureKeepingBottomLeft)

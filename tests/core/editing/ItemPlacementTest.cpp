@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "editing/ItemPlacement.h"
+#include "model/TovelFile.h"
 
 namespace {
 
@@ -65,25 +66,18 @@ TEST_F(ItemPlacement, ArrowKeysMoveAndShiftSizes)
     ArrowKey key;
     bool shift;
     Rect expected;
-    int dx, dy;
   };
   const Case cases[] = {
-      {ArrowKey::Left, false, {-1, 10, 49, 30}, -1, 0},
-      {ArrowKey::Left, true, {0, 10, 49, 30}, -1, 0},
-      {ArrowKey::Right, false, {1, 10, 51, 30}, 1, 0},
-      {ArrowKey::Right, true, {0, 10, 51, 30}, 0, 0},
-      {ArrowKey::Up, false, {0, 9, 50, 29}, 0, -1},
-      {ArrowKey::Up, true, {0, 10, 50, 29}, 0, -1},
-      {ArrowKey::Down, false, {0, 11, 50, 31}, 0, 1},
-      {ArrowKey::Down, true, {0, 10, 50, 31}, 0, 0},
+      {ArrowKey::Left, false, {-1, 10, 49, 30}}, {ArrowKey::Left, true, {0, 10, 49, 30}},
+      {ArrowKey::Right, false, {1, 10, 51, 30}}, {ArrowKey::Right, true, {0, 10, 51, 30}},
+      {ArrowKey::Up, false, {0, 9, 50, 29}},     {ArrowKey::Up, true, {0, 10, 50, 29}},
+      {ArrowKey::Down, false, {0, 11, 50, 31}},  {ArrowKey::Down, true, {0, 10, 50, 31}},
   };
   for (const Case& c : cases) {
     TovelItem item{0, 10, 50, 30, 0, 0, {}};
-    const ArrowEdit edit = ApplyArrowKey(item, c.key, c.shift);
+    ApplyArrowKey(item, c.key, c.shift);
     EXPECT_EQ((Rect{item.Left, item.Top, item.Right, item.Bottom}), c.expected)
         << static_cast<int>(c.key) << " shift " << c.shift;
-    EXPECT_EQ(edit.Dx, c.dx);
-    EXPECT_EQ(edit.Dy, c.dy);
   }
   // Sizing may go to zero and below; the ends of int are never passed.
   TovelItem thin{0, 0, 1, 1, 0, 0, {}};
@@ -95,4 +89,26 @@ TEST_F(ItemPlacement, ArrowKeysMoveAndShiftSizes)
   ApplyArrowKey(edge, ArrowKey::Up, false);
   EXPECT_EQ(edge.Left, INT_MAX);
   EXPECT_EQ(edge.Top, INT_MIN);
+}
+
+TEST_F(ItemPlacement, AMoveThatWouldMakeTheLineTooLongForTheFileIsRefused)
+{
+  // A text that fills the line to the last character: every coordinate
+  // that gains a digit makes the line too long.
+  Add(0, 0, 50, 21, FlagText);
+  ItemTable[0].Contents[0].clear();
+  ItemTable[0].Contents[0] = std::string(510 - ItemLineLength(ItemTable[0]), 'x');
+  ASSERT_EQ(ItemLineLength(ItemTable[0]), 510u);
+  const TovelItem full = ItemTable[0];
+
+  EXPECT_TRUE(NudgeItem(TheTovel, 0, ArrowKey::Left, false)) << "Left 0 becomes -1";
+  EXPECT_TRUE(PlaceItem(TheTovel, 0, {10, 0, 60, 21})) << "a drop at Left 10";
+  EXPECT_EQ(ItemTable[0], full) << "a refused move changes nothing";
+
+  // Moves that keep the line as long, or shorten it, go through.
+  EXPECT_FALSE(PlaceItem(TheTovel, 0, {5, 0, 55, 21}));
+  EXPECT_FALSE(NudgeItem(TheTovel, 0, ArrowKey::Right, true));
+  EXPECT_EQ((Rect{ItemTable[0].Left, ItemTable[0].Top, ItemTable[0].Right, ItemTable[0].Bottom}),
+            (Rect{5, 0, 56, 21}));
+  EXPECT_FALSE(NudgeItem(TheTovel, 0, ArrowKey::Right, true)) << "Right 56 becomes 57";
 }

@@ -76,37 +76,18 @@ TEST(ViewGeometry, ShownPictureSlotStaysWithinTheSlotsInUse)
   EXPECT_EQ(ShownPictureSlot(item, 1), -1);
 }
 
-TEST(ViewGeometry, RedrawWidensTheAreaOnTheSideTheItemCameFrom)
-{
-  const TovelItem item = Item(10, 20, 30, 40, 0);
-  const Point origin{100, 50};
-  const Point scroll{5, 7};
-  // No move: just the item, moved into window coordinates.
-  EXPECT_EQ(RedrawArea(item, 0, 0, 1, origin, scroll), (Rect{105, 63, 125, 83}));
-  // Moved right by 3: the left edge reaches back to where it was.
-  EXPECT_EQ(RedrawArea(item, 3, 0, 1, origin, scroll), (Rect{102, 63, 125, 83}));
-  // Moved left by 3: the right edge reaches back.
-  EXPECT_EQ(RedrawArea(item, -3, 0, 1, origin, scroll), (Rect{105, 63, 128, 83}));
-  // Moved down by 2 and up by 2, at zoom 2.
-  EXPECT_EQ(RedrawArea(item, 0, 2, 2, origin, scroll), (Rect{115, 79, 155, 123}));
-  EXPECT_EQ(RedrawArea(item, 0, -2, 2, origin, scroll), (Rect{115, 83, 155, 127}));
-}
-
-TEST(ViewGeometry, OnlyAStateChangeOfAFastItemRedrawsDirectly)
+TEST(ViewGeometry, OnlyAVisibleFastItemShowingAPictureRedrawsDirectly)
 {
   TovelItem item = Item(0, 0, 10, 10, FlagFastRedraw, "2");
-  EXPECT_TRUE(CanRedrawDirectly(item, 0, 0, true));
-  EXPECT_FALSE(CanRedrawDirectly(item, 0, 0, false));
-  EXPECT_FALSE(CanRedrawDirectly(item, 1, 0, true));
-  EXPECT_FALSE(CanRedrawDirectly(item, 0, -1, true));
+  EXPECT_TRUE(CanRedrawDirectly(item));
   item.Contents[0] = "-1";
-  EXPECT_FALSE(CanRedrawDirectly(item, 0, 0, true));
+  EXPECT_FALSE(CanRedrawDirectly(item));
   item.Contents[0] = "2";
   item.State = -1;
-  EXPECT_FALSE(CanRedrawDirectly(item, 0, 0, true));
+  EXPECT_FALSE(CanRedrawDirectly(item));
   item.State = 0;
   item.Flags = 0;
-  EXPECT_FALSE(CanRedrawDirectly(item, 0, 0, true));
+  EXPECT_FALSE(CanRedrawDirectly(item));
 }
 
 TEST(ViewGeometry, RectanglesAtTheLimitsOfIntDoNotOverflow)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -174,6 +175,10 @@ TEST_F(ItemPropertiesWindow, CoordinatesChangeAsTheyAreTyped)
   Type(ids::PropertiesLeft, "12ab");
   EXPECT_EQ(ItemTable[0].Left, 0);
   EXPECT_EQ(Field(ids::PropertiesLeft), "12ab");
+  // A number beyond what a coordinate holds shows as the value stored.
+  Type(ids::PropertiesLeft, "99999999999");
+  EXPECT_EQ(ItemTable[0].Left, INT_MAX);
+  EXPECT_EQ(Field(ids::PropertiesLeft), "2147483647");
   Type(ids::PropertiesLeft, "12");
 
   // Each field sets its own coordinate only; any integer is taken.
@@ -387,32 +392,23 @@ TEST_F(ItemPropertiesWindow, LiveEditsRepaintTheItemAndMarkTheDocument)
   paints.Settle();
   EXPECT_TRUE(paints.Covers(wide));
 
-  // Filling shows at once; so does a new text.
-  const std::function<void()> shownAtOnce[] = {[this] { Click(ids::PropertiesFilled); },
-                                               [this] { Click(ids::PropertiesYellow); },
-                                               [this] { Type(ids::PropertiesText, "Tap"); }};
-  for (const auto& edit : shownAtOnce) {
+  // A new text and every box repaint the item, whether its look changed
+  // or not, and mark the tovel changed.
+  const auto repaints = [&](const std::function<void()>& edit) {
     paints.Start();
     ClearModified();
     edit();
     paints.Settle();
     EXPECT_TRUE(Modified());
-    EXPECT_TRUE(paints.Covers(ItemOnScreen(view, ItemTable[0])));
-  }
-
-  // The label, clickable, auto-off and fast-redraw flags mark the tovel
-  // changed but repaint nothing.
-  const auto marksWithoutPainting = [&](int id) {
-    paints.Start();
-    ClearModified();
-    Click(id);
-    paints.Settle();
-    EXPECT_TRUE(Modified()) << id;
-    EXPECT_TRUE(paints.PaintedNothing()) << id;
+    EXPECT_TRUE(paints.Covers(ItemOnScreen(view, ItemTable[CurrentItem])));
   };
-  for (int id : {ids::PropertiesLabel, ids::PropertiesClickable}) marksWithoutPainting(id);
+  repaints([this] { Type(ids::PropertiesText, "Tap"); });
+  for (int id : {ids::PropertiesFilled, ids::PropertiesYellow, ids::PropertiesLabel,
+                 ids::PropertiesClickable})
+    repaints([this, id] { Click(id); });
   m_frame->SelectItem(1);
-  for (int id : {ids::PropertiesAutoOff, ids::PropertiesFastRedraw}) marksWithoutPainting(id);
+  for (int id : {ids::PropertiesAutoOff, ids::PropertiesFastRedraw})
+    repaints([this, id] { Click(id); });
 }
 
 TEST_F(ItemPropertiesWindow, PictureCaptionsFollowTheBitmapSet)

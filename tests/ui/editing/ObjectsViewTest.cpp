@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -289,4 +291,42 @@ TEST_F(ObjectsView, APressSelectsAndSetsTheStateWithoutModifyingTheTovel)
   EXPECT_EQ(ItemTable[2].State, 3);
   EXPECT_EQ(ItemTable[3], beyond);
   EXPECT_FALSE(m_frame->GetDocument()->IsModified());
+}
+
+// Texts and crosses stand out from the button faces in a dark desktop theme
+// as in a light one. Run in a process of its own under the dark theme by the
+// test after it; skipped otherwise.
+TEST_F(ObjectsView, InADarkThemeTheCellsReadLightOnDark)
+{
+  if (!getenv("GTK_THEME")) GTEST_SKIP() << "runs under a dark theme only";
+  ItemTable[0] = {0, 0, 10, 10, FlagText, 1, {"WWWW", "-1", "-1", "-1"}};
+  ItemCount = 1;
+  m_frame->UpdateItemListExtent();
+  const wxImage image = Render();
+  const int h = m_view->RowHeight();
+  // The face is the colour most of the cell shows; in the middle of the
+  // cell the text or cross must differ from it by half the scale.
+  for (const Rect& cell : {TextCellRect(0, h), HideCellRect(0, h)}) {
+    std::map<int, int> greens;
+    for (int y = cell.Top + 3; y < cell.Bottom - 3; ++y)
+      for (int x = cell.Left + 3; x < cell.Right - 3; ++x) ++greens[image.GetGreen(x, y)];
+    const int face = std::max_element(greens.begin(), greens.end(), [](auto& a, auto& b) {
+                       return a.second < b.second;
+                     })->first;
+    ASSERT_LT(face, 128) << "the theme's faces are not dark";
+    int contrast = 0;
+    for (int y = cell.Top + cell.Height() / 4; y < cell.Bottom - cell.Height() / 4; ++y)
+      for (int x = cell.Left + cell.Width() / 4; x < cell.Right - cell.Width() / 4; ++x)
+        contrast = std::max(contrast, std::abs(image.GetGreen(x, y) - face));
+    EXPECT_GT(contrast, 128) << "cell at " << cell.Left;
+  }
+}
+
+TEST_F(ObjectsView, TheListReadsInADarkTheme)
+{
+  const std::string run = "GTK_THEME=Adwaita:dark '" +
+                          std::filesystem::read_symlink("/proc/self/exe").string() +
+                          "' --gtest_filter=ObjectsView.InADarkThemeTheCellsReadLightOnDark "
+                          "> dark-theme.log 2>&1";
+  EXPECT_EQ(std::system(run.c_str()), 0) << "see dark-theme.log";
 }

@@ -86,10 +86,18 @@ TEST_F(TovelView, PageIsCentredInAWideWindowAndAtTheEdgeOfANarrowOne)
   EXPECT_EQ(view->PageOrigin(), wxPoint(0, 0));
   EXPECT_EQ(view->GetVirtualSize(), wxSize(400, 320));
 
-  // Zooming to 3 makes the scroll area 1200 x 960.
-  view->SetZoom(3);
-  EXPECT_EQ(view->GetVirtualSize(), wxSize(1200, 960));
-  EXPECT_EQ(view->ZoomLevel(), 3);
+  // Zooming makes the scroll area the page, 1200 x 960 at zoom 3, and
+  // scrolling to the end shows the page's last pixels at the window's edge.
+  for (int zoom : {3, 4}) {
+    view->SetZoom(zoom);
+    EXPECT_EQ(view->GetVirtualSize(), wxSize(400 * zoom, 320 * zoom));
+    EXPECT_EQ(view->ZoomLevel(), zoom);
+    view->Scroll(100000, 100000);
+    Flush();
+    const wxSize client3 = view->GetClientSize();
+    EXPECT_EQ(view->CalcUnscrolledPosition(wxPoint(client3.x, client3.y)),
+              wxPoint(400 * zoom, 320 * zoom));
+  }
   view->SetZoom(1);
 }
 
@@ -112,6 +120,26 @@ TEST_F(TovelView, PictureAtZoomTwoKeepsItsSizeAtTheBottomLeftCorner)
   EXPECT_EQ(At(small, 49, 99), Red);
   EXPECT_EQ(At(small, 50, 99), White);
   EXPECT_EQ(At(small, 10, 69), White);
+
+  // At every zoom each pixel becomes an exact block: bands of 10 pixels
+  // are 10 times the zoom wide.
+  wxImage bands(40, 30);
+  for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < 30; ++y)
+      bands.SetRGB(x, y, (x / 10) % 2 ? 255 : 0, 0, (y / 10) % 2 ? 255 : 0);
+  BitmapImages[0].Bitmap = std::make_unique<WxPicture>(wxBitmap(bands));
+  for (int zoom = 2; zoom <= 4; ++zoom) {
+    const wxImage zoomed = Paint(zoom);
+    const int left = 10 * zoom;
+    const int top = 100 * zoom - 30 * zoom;
+    for (int band = 0; band < 3; ++band) {
+      const int edge = left + 10 * zoom * (band + 1);
+      EXPECT_NE(At(zoomed, edge - 1, top), At(zoomed, edge, top)) << zoom << " band " << band;
+      EXPECT_EQ(At(zoomed, edge - 10 * zoom, top), At(zoomed, edge - 1, top)) << zoom;
+      const int row = top + 10 * zoom * (band % 2 + 1);
+      EXPECT_NE(At(zoomed, left, row - 1), At(zoomed, left, row)) << zoom << " row " << band;
+    }
+  }
 
   // A reloaded picture of another colour is drawn, not the old stretch.
   SolidPicture(0, 40, 30, wxColour(0, 128, 0));
@@ -191,8 +219,13 @@ TEST_F(TovelView, ZoomScalesTextAndLabelsToggle)
         }
     return bottom - top + 1;
   };
-  const int one = textHeight(Paint(1));
-  const int three = textHeight(Paint(3));
-  EXPECT_GT(one, 5);
-  EXPECT_NEAR(three, 3 * one, 4);
+  // The characters are 14 pixels high per zoom step (the em, without the
+  // leading): a capital H of a sans face is about 0.73 of that, 10 pixels
+  // at zoom 1.
+  for (int zoom : {1, 3}) {
+    const double em = 14.0 * zoom;
+    const int h = textHeight(Paint(zoom));
+    EXPECT_GE(h, 0.66 * em) << "zoom " << zoom;
+    EXPECT_LE(h, 0.80 * em) << "zoom " << zoom;
+  }
 }

@@ -22,6 +22,7 @@
 #include "app/MainFrame.h"
 #include "document/TovelCreatorDoc.h"
 #include "editing/CommandRules.h"
+#include "editing/ItemKeys.h"
 #include "editing/ItemPropertiesWindow.h"
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
@@ -133,7 +134,7 @@ protected:
   std::string ArrowKey()
   {
     static const int keys[] = {WXK_LEFT, WXK_RIGHT, WXK_UP, WXK_DOWN};
-    m_view->ItemKeyDown(keys[Below(4)], Chance(40));
+    ItemKeyDown(keys[Below(4)], Chance(40));
     return "arrow key";
   }
 
