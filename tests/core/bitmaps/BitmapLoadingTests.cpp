@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "BmpMaker.h"
 #include "bitmaps/BitmapLoading.h"
+#include "common/BmpMaker.h"
 #include "common/TempFolder.h"
 #include "model/Tovel.h"
 
