@@ -8,18 +8,18 @@
 #include <wx/log.h>
 
 #include "app/CommandLine.h"
+#include "app/ToolkitStart.h"
 #include "bitmaps/PictureLoading.h"
 #include "editing/TovelPainter.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
 
-int RunRender(const CommandLine& line, int argc, char** argv)
+int RunRender(const CommandLine& line, int, char** argv)
 {
   wxApp::SetInstance(new wxApp);
-  if (!wxEntryStart(argc, argv)) {
-    std::cerr << "tovelcreator: --render needs a display (for example, run it under xvfb-run)\n";
-    return 1;
-  }
+  int toolkitArgc = 1;
+  char* toolkitArgv[] = {argv[0], nullptr};
+  if (!StartToolkit(toolkitArgc, toolkitArgv)) return 1;
   InstallPictureDecoder();
   int status = 0;
   if (!LoadTovelForBatch(line))
