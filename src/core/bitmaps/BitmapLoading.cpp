@@ -82,22 +82,21 @@ bool LoadBitmapSlot(int slot, std::string* problem)
 
   EmptySlot(target);
   if (reason.empty()) {
-    std::unique_ptr<Picture> picture;
-    if (const PictureDecoder& decode = InstalledDecoder()) {
-      try {
-        picture = decode(bytes, *header.Info);
-      } catch (const std::exception&) {
-        picture.reset();
-      }
-      if (!picture) reason = "its pixels could not be decoded";
+    // Size and palette come from the header alone, so that they do not
+    // depend on whether (or by which decoder) the pixels are decoded.
+    const BmpInfo& info = *header.Info;
+    target.Palette = std::make_unique<ColourPalette>(MakePalette(info));
+    target.Width = info.Width;
+    target.Height = info.Height;
+    const PictureDecoder& decode = InstalledDecoder();
+    if (!decode) return true;
+    try {
+      target.Bitmap = decode(bytes, info);
+    } catch (const std::exception&) {
+      target.Bitmap.reset();
     }
-    if (reason.empty()) {
-      target.Bitmap = std::move(picture);
-      target.Palette = std::make_unique<ColourPalette>(MakePalette(*header.Info));
-      target.Width = header.Info->Width;
-      target.Height = header.Info->Height;
-      return true;
-    }
+    if (target.Bitmap) return true;
+    reason = "its pixels could not be decoded";
   }
   if (problem) *problem = "The bitmap file " + shownPath + " could not be read: " + reason + ".";
   return true;

@@ -30,8 +30,13 @@ void SetPictureDecoder(PictureDecoder decoder);
 // decoded picture (when a decoder is installed), the palette and the size,
 // and *problem is emptied. When the file cannot be used the slot holds no
 // picture, no palette and a size of 0 x 0, the name stays, and *problem
-// becomes a sentence naming the file and the reason. Returns false only for
-// a slot outside 0..MaxBitmaps-1, which changes nothing.
+// becomes a sentence naming the file and the reason. A file whose header is
+// sound but whose pixels the decoder refuses (a cut-off run-length file)
+// keeps the header's size and palette without a picture, and is reported:
+// the size a slot gets never depends on the decoder, so the editor and the
+// command line, which decodes nothing, write the same sizes into the
+// Macintosh form. Returns false only for a slot outside 0..MaxBitmaps-1,
+// which changes nothing.
 bool LoadBitmapSlot(int slot, std::string* problem = nullptr);
 
 // Loads every slot below BitmapCount and returns one sentence for each file

@@ -118,12 +118,22 @@ BmpReadResult ReadBmpHeader(std::span<const std::uint8_t> file)
   info.BitsPerPixel = static_cast<int>(bits);
   info.Compression = compression;
   info.ColoursUsed = coloursUsed;
+  info.PixelOffset = static_cast<std::uint32_t>(pixelOffset);
 
   std::uint64_t tableStart = FileHeaderSize + headerSize;
   if (headerSize == InfoHeaderSize && compression == BmpBitFields) {
     tableStart += BitFieldMasksSize;
     if (tableStart > fileSize) return Refuse("it is truncated");
   }
+  if (compression == BmpBitFields) {
+    // The masks follow the 40-byte header; the longer headers hold them in
+    // the same place.
+    const std::size_t at = FileHeaderSize + InfoHeaderSize;
+    info.Masks = {ReadU32(file, at), ReadU32(file, at + 4), ReadU32(file, at + 8)};
+  } else if (bits == 16)
+    info.Masks = {0x7C00, 0x03E0, 0x001F};
+  else if (bits == 32)
+    info.Masks = {0xFF0000, 0x00FF00, 0x0000FF};
   if (bits <= 8) {
     if (coloursUsed > 256)
       return Refuse("it claims " + std::to_string(coloursUsed) +

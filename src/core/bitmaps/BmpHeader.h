@@ -5,6 +5,7 @@
 // hostile file is refused with a short reason instead of reaching a decoder.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -30,6 +31,11 @@ struct BmpInfo {
   int BitsPerPixel = 0; // 1, 4, 8, 16, 24 or 32
   std::uint32_t Compression = BmpRgb;
   std::uint32_t ColoursUsed = 0; // as the header gives it; 0 = not given
+  std::uint32_t PixelOffset = 0; // where the pixel data starts in the file
+  // Where red, green and blue lie in a 16- or 32-bit pixel: the file's bit
+  // masks for BmpBitFields, else 5-5-5 (16 bits) or 8-8-8 (32 bits). Zero
+  // for pictures of other depths.
+  std::array<std::uint32_t, 3> Masks{};
   // The colour table as stored, as red, green, blue with flags 0. Filled for
   // pictures of up to 8 bits per pixel only, with PaletteColourCount entries.
   std::vector<PaletteEntry> ColourTable;

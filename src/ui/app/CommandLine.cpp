@@ -1,9 +1,12 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 #include "bitmaps/BitmapLoading.h"
 #include "model/AcornTovel.h"
@@ -30,7 +33,7 @@ const char* const Usage =
     "      read from its BMP file in the tovels folder.\n"
     "  tovelcreator --render OUT.png [--zoom Z] [--labels on|off] [--tovels-folder DIR] FILE\n"
     "      Draws the tovel's page as the editor shows it (zoom 1 to 4, labels\n"
-    "      shown unless off) into a PNG picture. Needs a display.\n"
+    "      shown unless off) into the PNG picture OUT.png. Needs a display.\n"
     "  tovelcreator --help | --version\n"
     "\n"
     "The tovels folder comes from KESTRO2.INI (section LOCATIONS, key TOVELS);\n"
@@ -60,6 +63,16 @@ std::optional<std::string> CheckAcornDetails(const CommandLine& line, AcornDetai
   if (failed == SpritesCheck::DirectoryTooLong)
     return "sprites directory \"" + directory + "\": " + *problem;
   return "--sprites-size \"" + line.spritesSize + "\": " + *problem;
+}
+
+// Whether a file name ends in ".png" in any letter case.
+bool EndsWithPng(const std::string& name)
+{
+  constexpr std::string_view png = ".png";
+  if (name.size() < png.size()) return false;
+  return std::equal(png.begin(), png.end(), name.end() - png.size(), [](char want, char got) {
+    return want == std::tolower(static_cast<unsigned char>(got));
+  });
 }
 
 } // namespace
@@ -135,6 +148,9 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
   } else if (line.mode == CommandLine::Mode::Render) {
     if (line.output.empty())
       parse.error = "--render needs the PNG file to write";
+    else if (!EndsWithPng(line.output))
+      parse.error =
+          "--render writes PNG pictures only: name the picture OUT.png, not " + line.output;
     else if (line.file.empty())
       parse.error = "--render needs the tovel FILE to read";
   } else if (line.mode == CommandLine::Mode::Editor && !line.output.empty())

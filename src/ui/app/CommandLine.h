@@ -41,7 +41,10 @@ int RunBatch(const CommandLine& line);
 // message, when the tovel cannot be read.
 bool LoadTovelForBatch(const CommandLine& line);
 
-// Draws the tovel's page into a PNG file; needs a display.
+// Draws the tovel's page into a PNG file, written as safely as a tovel is
+// saved. Returns the exit status: 0 success, 1 no display (with the
+// message every display-needing run gives) or a file that could not be read
+// or written.
 int RunRender(const CommandLine& line, int argc, char** argv);
 
 // Prints a usage error and returns the exit status 2.

@@ -1,8 +1,10 @@
 // Entry point: batch jobs run without a display; everything else starts
 // the editor.
 #include <wx/app.h>
+#include <wx/init.h>
 
 #include "app/CommandLine.h"
+#include "app/ToolkitStart.h"
 #include "app/TovelCreatorApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CTovelCreatorApp);
@@ -20,5 +22,14 @@ int main(int argc, char** argv)
   wxApp::SetInstance(app);
   int wxArgc = 1;
   char* wxArgv[] = {argv[0], nullptr};
-  return wxEntry(wxArgc, wxArgv);
+  // The steps of wxEntry, with the display checked first so that its
+  // absence gets the program's own message.
+  if (!StartToolkit(wxArgc, wxArgv)) return 1;
+  int status = 1;
+  if (wxTheApp->CallOnInit()) {
+    status = wxTheApp->OnRun();
+    wxTheApp->OnExit();
+  }
+  wxEntryCleanup();
+  return status;
 }

@@ -1,42 +1,62 @@
 // tovelcreator --render: the tovel's page as a PNG picture.
 #include <iostream>
+#include <string>
 
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
+#include <wx/init.h>
 #include <wx/log.h>
+#include <wx/mstream.h>
 
 #include "app/CommandLine.h"
+#include "app/ToolkitStart.h"
 #include "bitmaps/PictureLoading.h"
 #include "editing/TovelPainter.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
+#include "platform/FileIo.h"
 
-int RunRender(const CommandLine& line, int argc, char** argv)
+namespace {
+
+// Draws the page and writes it as a PNG file the way a tovel is saved, so
+// that a failed write leaves any earlier picture as it was. Returns the
+// exit status.
+int WritePage(const CommandLine& line)
 {
-  wxApp::SetInstance(new wxApp);
-  if (!wxEntryStart(argc, argv)) {
-    std::cerr << "tovelcreator: --render needs a display (for example, run it under xvfb-run)\n";
+  wxBitmap page(PageWidth * line.zoom, PageHeight * line.zoom, 24);
+  {
+    wxMemoryDC dc(page);
+    TovelPainter(line.zoom, line.labels).PaintPage(dc, wxPoint(0, 0));
+  }
+  wxMemoryOutputStream png;
+  {
+    wxLogNull quiet; // the failure is reported below, in the program's words
+    if (!page.ConvertToImage().SaveFile(png, wxBITMAP_TYPE_PNG)) {
+      std::cerr << "tovelcreator: the picture could not be made for " << line.output << ".\n";
+      return 1;
+    }
+  }
+  std::string bytes(png.GetLength(), '\0');
+  png.CopyTo(bytes.data(), bytes.size());
+  if (auto error = platform::WriteFileSafely(line.output, bytes)) {
+    std::cerr << *error << "\n";
     return 1;
   }
+  return 0;
+}
+
+} // namespace
+
+int RunRender(const CommandLine& line, int, char** argv)
+{
+  wxApp::SetInstance(new wxApp);
+  int toolkitArgc = 1;
+  char* toolkitArgv[] = {argv[0], nullptr};
+  if (!StartToolkit(toolkitArgc, toolkitArgv)) return 1;
   InstallPictureDecoder();
-  int status = 0;
-  if (!LoadTovelForBatch(line))
-    status = 1;
-  else {
-    wxBitmap page(PageWidth * line.zoom, PageHeight * line.zoom, 24);
-    {
-      wxMemoryDC dc(page);
-      TovelPainter(line.zoom, line.labels).PaintPage(dc, wxPoint(0, 0));
-    }
-    wxLogNull quiet; // the failure is reported below, in the program's words
-    const wxString output = wxString::FromUTF8(line.output);
-    if (!page.ConvertToImage().SaveFile(output, wxBITMAP_TYPE_PNG)) {
-      std::cerr << "The picture could not be written to " << line.output << ".\n";
-      status = 1;
-    }
-  }
+  const int status = LoadTovelForBatch(line) ? WritePage(line) : 1;
   ResetTovel();
   wxEntryCleanup();
   return status;

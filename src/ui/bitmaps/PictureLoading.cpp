@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 
 #include "bitmaps/BitmapLoading.h"
+#include "bitmaps/BmpPixels.h"
 #include "bitmaps/PixelScaling.h"
 #include "model/Tovel.h"
 
@@ -77,6 +79,21 @@ const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth)
   return &entry.Bitmap;
 }
 
+namespace {
+
+// The toolkit cannot read every 16- and 32-bit form (bit masks after the
+// 40-byte header, for one); those are decoded here.
+wxImage DecodeItself(std::span<const std::uint8_t> file, const BmpInfo& info)
+{
+  const auto pixels = DecodePackedPixels(file, info);
+  if (!pixels) return {};
+  wxImage image(pixels->Width, pixels->Height, false);
+  std::memcpy(image.GetData(), pixels->Rgb.data(), pixels->Rgb.size());
+  return image;
+}
+
+} // namespace
+
 void InstallPictureDecoder()
 {
   wxInitAllImageHandlers();
@@ -84,10 +101,14 @@ void InstallPictureDecoder()
       [](std::span<const std::uint8_t> file, const BmpInfo& info) -> std::unique_ptr<Picture> {
         wxMemoryInputStream stream(file.data(), file.size());
         wxImage image;
+        bool loaded = false;
         {
           wxLogNull quiet; // a bad file is reported once by the caller
-          if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP)) return nullptr;
+          loaded = image.LoadFile(stream, wxBITMAP_TYPE_BMP);
         }
+        // A failed load may leave a half-made image behind: never show it.
+        if (!loaded) image = HasPackedPixels(info) ? DecodeItself(file, info) : wxImage();
+        if (!image.IsOk()) return nullptr;
         if (image.GetWidth() != info.Width || image.GetHeight() != info.Height) return nullptr;
         return std::make_unique<WxPicture>(wxBitmap(image));
       });

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "BmpMaker.h"
 #include "bitmaps/BitmapLoading.h"
+#include "common/BmpMaker.h"
 #include "common/TempFolder.h"
 #include "model/Tovel.h"
 
@@ -145,12 +145,16 @@ TEST_F(BitmapLoading, ReloadingReplacesPictureSizeAndPalette)
   EXPECT_EQ(CountingPicture::Live, 1);
   EXPECT_EQ(DecoderCalls, 3);
 
-  // A decoder that gives nothing makes the file unreadable.
+  // Pixels the decoder refuses are reported and the slot shows nothing, but
+  // it keeps the header's size and palette: sizes never depend on the
+  // decoder.
   SetPictureDecoder([](std::span<const std::uint8_t>, const BmpInfo&) { return nullptr; });
   LoadBitmapSlot(0, &problem);
   EXPECT_NE(problem.find("could not be decoded"), std::string::npos);
-  EXPECT_EQ(BitmapImages[0].Width, 0);
-  EXPECT_EQ(BitmapImages[0].Palette, nullptr);
+  EXPECT_EQ(BitmapImages[0].Bitmap, nullptr);
+  EXPECT_EQ(BitmapImages[0].Width, 32);
+  EXPECT_EQ(BitmapImages[0].Height, 24);
+  EXPECT_NE(BitmapImages[0].Palette, nullptr);
   EXPECT_EQ(CountingPicture::Live, 0);
 
   // Without a decoder the slot gets size and palette but no picture.

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "BmpMaker.h"
 #include "bitmaps/BitmapLoading.h"
 #include "bitmaps/BitmapSet.h"
+#include "common/BmpMaker.h"
 #include "common/TempFolder.h"
 #include "model/Tovel.h"
 #include "model/TovelFile.h"

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "BmpMaker.h"
 #include "bitmaps/BmpHeader.h"
+#include "common/BmpMaker.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include <wx/image.h>
 
+#include "cli/RunTovelcreator.h"
 #include "common/TempFolder.h"
 
 namespace {
@@ -17,6 +18,18 @@ int Tovelcreator(const std::string& arguments)
                               arguments + " >/dev/null 2>&1";
   const int raw = std::system(command.c_str());
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// Runs the executable as Tovelcreator does, after the shell commands in
+// setup, keeping what it says on standard error.
+RunResult RunRender(const std::string& setup, const std::string& arguments,
+                    const std::filesystem::path& scratch)
+{
+  const auto errFile = scratch / "stderr.txt";
+  const std::string command = setup + " ASAN_OPTIONS=detect_leaks=0 " + TOVEL_EXECUTABLE + " " +
+                              arguments + " >/dev/null 2>'" + errFile.string() + "'";
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileText(errFile)};
 }
 
 // How many pixels are not white.
@@ -78,4 +91,41 @@ TEST(RenderCommand, FailuresGiveTheirExitStatus)
             2);
   EXPECT_EQ(Tovelcreator("--render '" + out.string() + "'"), 2);
   EXPECT_EQ(Tovelcreator("--render '" + out.string() + "' '" + tovel.string() + "'"), 0);
+}
+
+TEST(RenderCommand, OnlyPngNamesAreAccepted)
+{
+  TempFolder folder("tovel-render");
+  const auto tovel = folder.Write("Empty", "0;0;\r\n\r\n");
+  for (const char* name : {"page.jpg", "page.png.txt", "png", "page.pn"}) {
+    const auto out = folder.Path() / name;
+    const RunResult run =
+        RunRender("", "--render '" + out.string() + "' '" + tovel.string() + "'", folder.Path());
+    EXPECT_EQ(run.status, 2) << name;
+    EXPECT_NE(run.err.find(".png"), std::string::npos) << name << ": " << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out)) << name;
+  }
+  // The letter case of the extension does not matter.
+  const auto upper = folder.Path() / "Page.PNG";
+  ASSERT_EQ(Tovelcreator("--render '" + upper.string() + "' '" + tovel.string() + "'"), 0);
+  wxImage image;
+  EXPECT_TRUE(image.LoadFile(upper.string(), wxBITMAP_TYPE_PNG));
+}
+
+TEST(RenderCommand, AFailedWriteIsReportedAndKeepsTheEarlierPicture)
+{
+  TempFolder folder("tovel-render");
+  const std::string samples = TOVEL_SAMPLES_DIR "/tovels";
+  const auto out = folder.Path() / "pump.png";
+  const std::string arguments = "--render '" + out.string() + "' --zoom 2 --tovels-folder '" +
+                                samples + "' '" + samples + "/PumpHouse'";
+  ASSERT_EQ(Tovelcreator(arguments), 0);
+  const std::string earlier = ReadFileText(out);
+  ASSERT_GT(earlier.size(), 4096u);
+
+  // Files may not grow beyond a few KiB: the write fails as on a full disk.
+  const RunResult run = RunRender("trap '' XFSZ; ulimit -f 4;", arguments, folder.Path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find(out.string()), std::string::npos) << run.err;
+  EXPECT_TRUE(ReadFileText(out) == earlier) << "the earlier picture was changed";
 }

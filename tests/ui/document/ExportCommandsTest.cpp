@@ -5,6 +5,9 @@
 #include <wx/textctrl.h>
 
 #include "app/MainFrame.h"
+#include "bitmaps/PictureLoading.h"
+#include "cli/RunTovelcreator.h"
+#include "common/BmpMaker.h"
 #include "document/AcornDetailsDialog.h"
 #include "document/OpenTovelDialog.h"
 #include "document/TovelCreatorDoc.h"
@@ -230,4 +233,51 @@ TEST_F(ExportCommands, AFailedExportIsReportedAndChangesNothing)
   EXPECT_EQ(m_frame->GetTitle(), "Untitled - TovelCreator");
   EXPECT_TRUE(m_frame->GetDocument()->TovelPath().empty());
   EXPECT_TRUE(m_frame->GetDocument()->IsModified());
+}
+
+TEST_F(ExportCommands, MacintoshSizesAreTheCommandLinesToo)
+{
+  auto writeBmp = [this](const std::string& name, const BmpRecipe& recipe) {
+    const auto bytes = MakeBmp(recipe);
+    m_tovels.Write("pics/" + name, std::string(bytes.begin(), bytes.end()));
+  };
+  // Bit-mask pictures the toolkit cannot read alone, a run-length file cut
+  // short (shown empty), a missing file and a plain one.
+  writeBmp("masks16.bmp", {.Width = 12, .Height = 7, .Bits = 16, .Compression = 3});
+  writeBmp("masks32.bmp", {.Width = 9,
+                           .Height = 5,
+                           .Bits = 32,
+                           .Compression = 3,
+                           .Masks = {0xFF0000, 0x00FF00, 0x0000FF}});
+  writeBmp("cut.bmp",
+           {.Width = 20, .Height = 10, .Bits = 8, .Compression = 1, .Pixels = {4, 1, 0, 0}});
+  writeBmp("plain.bmp", {.Width = 6, .Height = 4, .Bits = 8});
+  const auto tovel = m_tovels.Write(
+      "Sizes", "0;5;\r\npics\\masks16.bmp;pics\\masks32.bmp;pics\\cut.bmp;pics\\gone.bmp;"
+               "pics\\plain.bmp;\r\n" +
+                   TableLines());
+  wxTEST_DIALOG(Command(ids::FileOpen), Choose("Sizes"),
+                ExpectMessageContaining("cut.bmp", wxID_OK));
+  EXPECT_TRUE(SlotBitmap(0));
+  EXPECT_TRUE(SlotBitmap(1));
+  EXPECT_FALSE(SlotBitmap(2));
+
+  const auto fromEditor = m_folder / "out" / "Editor";
+  std::filesystem::create_directories(fromEditor.parent_path());
+  wxTEST_DIALOG(Command(ids::SaveMacintosh),
+                SaveTo(fromEditor, "Save Macintosh Tovel As", "MacTovel"));
+  const auto fromCommandLine = m_folder / "out" / "CommandLine";
+  const RunResult run =
+      RunTovelcreator("--export mac --output '" + fromCommandLine.string() + "' --tovels-folder '" +
+                          m_folder.string() + "' '" + tovel.string() + "'",
+                      fromEditor.parent_path());
+  ASSERT_EQ(run.status, 0) << run.err;
+
+  // Each bitmap's header size, also for the one shown empty; 0 x 0 only for
+  // the file that is not there.
+  const std::string head = "0;5;\rpics:masks16,12,7;\rpics:masks32,9,5;\rpics:cut,20,10;\r"
+                           "pics:gone,0,0;\rpics:plain,6,4;\r-1,-1,-1;\r";
+  const std::string written = ReadFileText(fromEditor);
+  EXPECT_EQ(written.substr(0, head.size()), head);
+  EXPECT_EQ(ReadFileText(fromCommandLine), written);
 }

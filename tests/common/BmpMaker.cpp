@@ -1,5 +1,6 @@
-#include "BmpMaker.h"
+#include "common/BmpMaker.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -42,7 +43,9 @@ std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe)
       14 + headerSize + masks + static_cast<std::uint32_t>(table.size()) * entrySize;
   const std::uint32_t stride =
       (static_cast<std::uint32_t>(recipe.Width * recipe.Bits) + 31) / 32 * 4;
-  const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(recipe.Height);
+  const std::uint32_t pixelBytes = recipe.Pixels.empty()
+                                       ? stride * static_cast<std::uint32_t>(recipe.Height)
+                                       : static_cast<std::uint32_t>(recipe.Pixels.size());
 
   std::vector<std::uint8_t> out{'B', 'M'};
   PutU32(out, offset + pixelBytes);
@@ -65,12 +68,13 @@ std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe)
     PutU32(out, 2835);
     PutU32(out, recipe.ColoursUsed);
     PutU32(out, 0);
-    out.resize(14 + headerSize, 0); // the larger header forms: masks etc. left 0
-    if (headerSize == 40 && recipe.Compression == 3) {
-      // 5-6-5 masks follow the short header; the offset accounts for them.
-      PutU32(out, 0xF800);
-      PutU32(out, 0x07E0);
-      PutU32(out, 0x001F);
+    out.resize(14 + headerSize, 0); // the larger header forms: the rest left 0
+    if (recipe.Compression == 3) {
+      // The masks follow the short header (the offset accounts for them)
+      // and fill the first fields after it in the longer ones.
+      if (headerSize > 40) out.resize(54);
+      for (std::uint32_t mask : recipe.Masks) PutU32(out, mask);
+      out.resize(std::max<std::size_t>(out.size(), 14 + headerSize), 0);
     }
   }
   for (const PaletteEntry& entry : table) {
@@ -79,8 +83,28 @@ std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe)
     out.push_back(entry.Red);
     if (!core) out.push_back(0);
   }
-  out.resize(out.size() + pixelBytes, 0);
+  if (recipe.Pixels.empty())
+    out.resize(out.size() + pixelBytes, 0);
+  else
+    out.insert(out.end(), recipe.Pixels.begin(), recipe.Pixels.end());
   return out;
+}
+
+std::vector<std::uint8_t> StoredPixels(const BmpRecipe& recipe,
+                                       const std::vector<std::uint32_t>& words)
+{
+  const std::size_t width = static_cast<std::size_t>(recipe.Width);
+  const std::size_t height = static_cast<std::size_t>(recipe.Height);
+  if (words.size() != width * height) throw std::invalid_argument("one word per pixel");
+  std::vector<std::uint8_t> bytes;
+  for (std::size_t row = 0; row < height; ++row) {
+    const std::size_t shown = recipe.TopDown ? row : height - 1 - row;
+    for (std::size_t x = 0; x < width; ++x)
+      for (int b = 0; b < recipe.Bits / 8; ++b)
+        bytes.push_back(static_cast<std::uint8_t>(words[shown * width + x] >> (8 * b)));
+    while (bytes.size() % 4 != 0) bytes.push_back(0xAA);
+  }
+  return bytes;
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)

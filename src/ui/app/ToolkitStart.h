@@ -1,0 +1,12 @@
+// Starting wxWidgets for the runs that need a display: the editor and
+// --render.
+#pragma once
+
+// Initialises wxWidgets for the application object already given to
+// wxApp::SetInstance, passing it only the program's name (argv[0] and
+// nullptr, kept alive by the caller until wxEntryCleanup). Returns false
+// when no display can be opened, having printed
+// "tovelcreator: cannot open the display (is DISPLAY set?)" on standard
+// error; the caller then ends with exit status 1. After true, the caller
+// ends with wxEntryCleanup.
+bool StartToolkit(int& argc, char** argv);
