@@ -65,6 +65,7 @@ CTovelView::CTovelView(wxWindow* parent)
 void CTovelView::SetZoom(int z)
 {
   m_zoom = std::clamp(z, MinZoom, MaxZoom);
+  m_painter = TovelPainter(m_zoom, m_labelsShown);
   SetVirtualSize(PageWidth * m_zoom, PageHeight * m_zoom);
   UpdatePageOrigin();
   Refresh();
@@ -73,6 +74,7 @@ void CTovelView::SetZoom(int z)
 void CTovelView::SetLabelsShown(bool shown)
 {
   m_labelsShown = shown;
+  m_painter = TovelPainter(m_zoom, m_labelsShown);
   Refresh();
 }
 
@@ -126,7 +128,7 @@ void CTovelView::OnDraw(wxDC& dc)
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(GetBackgroundColour()));
   dc.DrawRectangle(ToWxRect(area));
-  TovelPainter(m_zoom, m_labelsShown).PaintPage(dc, m_pageOrigin, &area);
+  m_painter.PaintPage(dc, m_pageOrigin, &area);
   if (m_dragging) DrawFeedback(dc);
 }
 
@@ -168,9 +170,11 @@ void CTovelView::RefreshExtent(const TovelItem& item)
 {
   // Text is measured as the screen draws it: a memory DC of the same
   // resolution gives the same measure.
-  wxBitmap scratch(1, 1);
-  wxMemoryDC measure(scratch);
-  RefreshArea(TovelPainter(m_zoom, m_labelsShown).Extent(measure, item, m_pageOrigin));
+  if (!m_measure) {
+    m_measure = std::make_unique<wxMemoryDC>();
+    m_measure->SelectObject(m_measureBitmap);
+  }
+  RefreshArea(m_painter.Extent(*m_measure, item, m_pageOrigin));
 }
 
 void CTovelView::RefreshArea(const Rect& area)

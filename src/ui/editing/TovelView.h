@@ -1,9 +1,14 @@
 // The tovel view: the white page with its items, at zoom 1 to 4.
 #pragma once
 
+#include <memory>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
 #include <wx/scrolwin.h>
 
 #include "editing/Geometry.h"
+#include "editing/TovelPainter.h"
 #include "model/TovelChange.h"
 
 class CTovelView : public wxScrolledCanvas, public TovelClient {
@@ -66,4 +71,8 @@ private:
   bool m_holdingPointer = false;
   Rect m_dragRect; // tovel pixels
   Point m_grab;    // the pointer's offset from the item's corner, screen pixels
+  TovelPainter m_painter{1, true};
+  // Where texts are measured outside painting.
+  wxBitmap m_measureBitmap{1, 1};
+  std::unique_ptr<wxMemoryDC> m_measure;
 };

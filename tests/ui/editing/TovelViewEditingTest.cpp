@@ -8,6 +8,8 @@
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "model/TovelFile.h"
+#include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
 
 namespace {
@@ -148,4 +150,25 @@ TEST_F(TovelViewEditing, ArrowKeysMoveOrSizeTheCurrentItemInEitherPane)
   Key(list, 'A');
   Key(m_view, WXK_HOME);
   EXPECT_EQ(RectOf(ItemTable[0]), (Rect{11, 9, 62, 40}));
+}
+
+TEST_F(TovelViewEditing, MovesThatTheFileCouldNotHoldAreRefused)
+{
+  // A text filling its line to the last character: Left 10 has one digit
+  // more than Left 0.
+  ItemTable[0] = {0, 10, 50, 40, FlagText, 0, {"", "-1", "-1", "-1"}};
+  ItemTable[0].Contents[0] = std::string(510 - ItemLineLength(ItemTable[0]), 'x');
+  const TovelItem full = ItemTable[0];
+  CurrentItem = 0;
+
+  Key(m_view, WXK_LEFT); // Left 0 would become -1
+  Mouse(wxEVT_LEFT_DOWN, 5, 15);
+  wxTEST_DIALOG(Mouse(wxEVT_LEFT_UP, 15, 15),
+                ExpectMessageContaining("could not hold this item", wxID_OK));
+  EXPECT_EQ(ItemTable[0], full);
+  EXPECT_FALSE(Modified());
+
+  // A move that keeps the line as long goes through.
+  Key(m_view, WXK_RIGHT);
+  EXPECT_EQ(ItemTable[0].Left, 1);
 }
