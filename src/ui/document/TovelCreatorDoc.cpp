@@ -1,12 +1,11 @@
 #include "document/TovelCreatorDoc.h"
 
-#include <unistd.h>
-
 #include <wx/filedlg.h>
 #include <wx/frame.h>
 
 #include "app/Messages.h"
 #include "model/TovelFile.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "resources/ResourceIds.h"
 
@@ -55,8 +54,7 @@ bool CTovelCreatorDoc::SaveModified()
   // Save to the tovel's own file when it has one that can be written,
   // otherwise ask where to save first.
   std::filesystem::path target = m_tovelPath;
-  if (!target.empty() && ::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-    target.clear();
+  if (platform::IsWriteProtected(target)) target.clear();
   if (target.empty()) {
     target = AskSavePath("Save As", m_title, "Tovel Files (*.*)|*.*");
     if (target.empty()) return false;

@@ -211,3 +211,29 @@ TEST_F(DocumentCommands, OpenLoadsBitmapsAndReportsMissingOnes)
   }
   EXPECT_EQ(BitmapNames[1], "lamps\\gone.bmp");
 }
+
+TEST_F(DocumentCommands, AReadOnlyTovelIsNeverReplaced)
+{
+  const auto path = m_tovels.Write("Alpha", SmallTovel("alpha"));
+  wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  ItemTable[0].Contents[0] = "changed";
+  m_frame->GetDocument()->Modify(true);
+  wxTEST_DIALOG(Command(ids::FileSave),
+                ExpectMessage("Access to " + wxString::FromUTF8(path.string()) + " was denied.",
+                              "TovelCreator", wxID_OK));
+  EXPECT_TRUE(m_frame->GetDocument()->IsModified());
+  EXPECT_EQ(ReadFileText(path), SmallTovel("alpha"));
+
+  // The save-changes question agrees: it asks where to save instead.
+  wxTEST_DIALOG(Command(ids::FileNew),
+                ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_YES),
+                ExpectDialog<wxFileDialog>([](wxFileDialog* dialog) {
+                  EXPECT_EQ(dialog->GetMessage(), "Save As");
+                  return wxID_CANCEL;
+                }));
+  EXPECT_EQ(ItemTable[0].Contents[0], "changed");
+  EXPECT_EQ(ReadFileText(path), SmallTovel("alpha"));
+}
