@@ -8,6 +8,7 @@
 
 #include "platform/Descriptor.h"
 #include "platform/FileErrors.h"
+#include "platform/RegularFile.h"
 
 namespace platform {
 
@@ -97,7 +98,7 @@ std::string DisplayPath(const std::filesystem::path& path)
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
 {
   FileBytes result;
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  const Descriptor file = OpenRegularFile(path);
   if (file.Get() < 0) {
     result.Error = ErrorFor(errno, path);
     return result;
@@ -107,9 +108,7 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
     const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
     if (got < 0) {
       if (errno == EINTR) continue;
-      // A folder opens but cannot be read: the user sees it as refused.
-      result.Error = errno == EISDIR ? ErrorFor(errno, path)
-                                     : FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
+      result.Error = FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
       result.Bytes.clear();
       return result;
     }

@@ -18,8 +18,9 @@ struct FileBytes {
   std::string Error;      // empty when the read succeeded
 };
 
-// Reads at most maxBytes of a file. On failure Error holds the message to
-// show, naming the path.
+// Reads at most maxBytes of a file. Only a regular file is read: a folder,
+// a pipe or a device is refused as a file that cannot be read, without
+// being opened. On failure Error holds the message to show, naming the path.
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
 // Whether an existing file refuses to be replaced: this user may not write

@@ -6,6 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "bitmaps/PictureLoading.h"
+#include "common/UnwrittenPipe.h"
 #include "document/OpenTovelDialog.h"
 #include "document/TovelCreatorDoc.h"
 #include "document/TovelsFolderDialog.h"
@@ -236,4 +237,17 @@ TEST_F(DocumentCommands, AReadOnlyTovelIsNeverReplaced)
                 }));
   EXPECT_EQ(ItemTable[0].Contents[0], "changed");
   EXPECT_EQ(ReadFileText(path), SmallTovel("alpha"));
+}
+
+TEST_F(DocumentCommands, OpenNeverWaitsOnAPipeNamedAsABitmap)
+{
+  std::filesystem::create_directories(m_folder / "lamps");
+  const UnwrittenPipe pipe(m_folder / "lamps" / "lamp.bmp");
+  m_tovels.Write("Lamps", "0;1;\r\nlamps\\lamp.bmp;\r\n" + TableLines());
+  wxTEST_DIALOG(Command(ids::FileOpen), Choose("Lamps"),
+                ExpectMessageContaining(
+                    "lamp.bmp could not be read: it could not be opened or read.", wxID_OK));
+  EXPECT_EQ(m_frame->GetTitle(), "Lamps - TovelCreator");
+  EXPECT_EQ(BitmapImages[0].Width, 0);
+  EXPECT_FALSE(pipe.WasOpened());
 }
