@@ -9,6 +9,7 @@
 #include "platform/Descriptor.h"
 #include "platform/FileErrors.h"
 #include "platform/RegularFile.h"
+#include "platform/Windows1252.h"
 
 namespace platform {
 
@@ -92,7 +93,20 @@ std::optional<std::string> WriteInPlace(const std::filesystem::path& finalPath,
 
 std::string DisplayPath(const std::filesystem::path& path)
 {
-  return path.string();
+  const std::string native = path.string();
+  if (IsValidUtf8(native)) return native;
+  // Part by part: a folder named here may hold a file named on Windows.
+  const std::string_view text = native;
+  std::string shown;
+  std::size_t start = 0;
+  while (true) {
+    const auto separator = text.find(std::filesystem::path::preferred_separator, start);
+    shown += NativeNameToUtf8(text.substr(start, separator - start));
+    if (separator == std::string_view::npos) break;
+    shown += std::filesystem::path::preferred_separator;
+    start = separator + 1;
+  }
+  return shown;
 }
 
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)

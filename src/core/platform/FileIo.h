@@ -42,7 +42,8 @@ bool IsWriteProtected(const std::filesystem::path& path);
 std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
                                            std::string_view bytes);
 
-// The path as it is shown in messages.
+// The path as it is shown in messages and titles, as UTF-8 text: a part of
+// it that is not valid UTF-8 is read as Windows-1252 (NativeNameToUtf8).
 std::string DisplayPath(const std::filesystem::path& path);
 
 } // namespace platform

@@ -25,7 +25,7 @@ CTovelCreatorDoc::CTovelCreatorDoc(wxFrame* frame) : m_frame(frame), m_title(Unt
 void CTovelCreatorDoc::SetPathName(const std::filesystem::path& path)
 {
   m_pathName = path;
-  m_title = FromPath(path.filename());
+  m_title = wxString::FromUTF8(platform::DisplayPath(path.filename()));
   UpdateFrameTitle();
 }
 

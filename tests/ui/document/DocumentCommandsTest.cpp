@@ -251,3 +251,30 @@ TEST_F(DocumentCommands, OpenNeverWaitsOnAPipeNamedAsABitmap)
   EXPECT_EQ(BitmapImages[0].Width, 0);
   EXPECT_FALSE(pipe.WasOpened());
 }
+
+TEST_F(DocumentCommands, OpenListsAndOpensNamesWrittenOnWindows)
+{
+  // "caf\xE9" is Windows-1252, not UTF-8; the other names are UTF-8.
+  const auto cafe = m_tovels.Write("caf\xE9", SmallTovel("cafe"));
+  for (const char* name : {"with space", "\xC3\x84rger", "Apfel"})
+    m_tovels.Write(name, SmallTovel(name));
+  wxTEST_DIALOG(Command(ids::FileOpen),
+                ExpectDialog<COpenTovelDialog>([](COpenTovelDialog* dialog) {
+                  const wxString cafeShown = wxString::FromUTF8("caf\xC3\xA9");
+                  const wxArrayString shown = dialog->GetList()->GetStrings();
+                  EXPECT_EQ(std::vector<wxString>(shown.begin(), shown.end()),
+                            (std::vector<wxString>{"Apfel", wxString::FromUTF8("\xC3\x84rger"),
+                                                   cafeShown, "with space"}));
+                  EXPECT_TRUE(dialog->GetList()->SetStringSelection(cafeShown));
+                  return dialog->AcceptSelection() ? wxID_OK : wxID_CANCEL;
+                }));
+  EXPECT_EQ(m_frame->GetTitle(), wxString::FromUTF8("caf\xC3\xA9 - TovelCreator"));
+  ASSERT_EQ(ItemCount, 1);
+  EXPECT_EQ(ItemTable[0].Contents[0], "cafe");
+
+  // Save writes back to the same file, under its own bytes.
+  ItemTable[0].Contents[0] = "changed";
+  Command(ids::FileSave);
+  EXPECT_EQ(ReadFileText(cafe), SmallTovel("changed"));
+  EXPECT_FALSE(std::filesystem::exists(m_folder / "caf\xC3\xA9"));
+}
