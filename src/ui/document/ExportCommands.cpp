@@ -12,7 +12,7 @@
 
 namespace {
 
-const wxString ExportFilter = "Tovel files (*.*)|*.*";
+const wxString ExportFilter = "Tovel files (*.*)";
 
 } // namespace
 

@@ -56,7 +56,7 @@ bool CTovelCreatorDoc::SaveModified()
   std::filesystem::path target = m_tovelPath;
   if (platform::IsWriteProtected(target)) target.clear();
   if (target.empty()) {
-    target = AskSavePath("Save As", m_title, "Tovel Files (*.*)|*.*");
+    target = AskSavePath("Save As", m_title, "Tovel Files (*.*)");
     if (target.empty()) return false;
   }
   return WriteTovel(target);
@@ -76,10 +76,12 @@ bool CTovelCreatorDoc::WriteTovel(const std::filesystem::path& path)
 
 std::filesystem::path CTovelCreatorDoc::AskSavePath(const wxString& title,
                                                     const wxString& defaultName,
-                                                    const wxString& filter)
+                                                    const wxString& filterCaption)
 {
+  // "*.*" lists every file on Windows, but only dotted names in the GTK
+  // chooser, which would hide the tovels: "*" lists every file on both.
   wxFileDialog dialog(m_frame, title, FromPath(platform::NativePath(TovelsFolder)), defaultName,
-                      filter, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                      filterCaption + "|*", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return {};
   wxString path = dialog.GetPath();
   // GTK's chooser does not know a path that was set while it was never
@@ -103,7 +105,7 @@ void CTovelCreatorDoc::OnSaveAs(wxCommandEvent&)
 
 void CTovelCreatorDoc::DoSaveAs()
 {
-  const auto path = AskSavePath("Save Tovel As", "MyTovel", "Tovel files (*.*)|*.*");
+  const auto path = AskSavePath("Save Tovel As", "MyTovel", "Tovel files (*.*)");
   if (!path.empty()) WriteTovel(path);
 }
 
