@@ -10,6 +10,7 @@
 
 #include "cli/RunTovelcreator.h"
 #include "common/TempFolder.h"
+#include "common/UnwrittenPipe.h"
 
 namespace fs = std::filesystem;
 
@@ -126,6 +127,30 @@ TEST_F(ExportForms, MacintoshReadsBitmapSizesFromTheTovelsFolder)
   EXPECT_EQ(lines[3], "gone:none,0,0;");
   EXPECT_EQ(lines[4], "4,6,52,38,1,0,1,2,-1;");
   EXPECT_EQ(lines[5], "-1,-1,-1;");
+}
+
+TEST_F(ExportForms, PipesAndDevicesAreUnreadableAndNeverWaitedOn)
+{
+  fs::create_directories(m_dir / "pipes");
+  const UnwrittenPipe bitmap(m_dir / "pipes" / "pipe.bmp");
+  const fs::path in = m_temp.Write("Piped", "0;1;\r\npipes\\pipe.bmp;\r\n");
+  RunResult run = Tovelcreator("--export mac --output " + Quoted(m_out) + " --tovels-folder " +
+                               Quoted(m_dir) + " " + Quoted(in));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("pipe.bmp could not be read: it could not be opened or read."),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(Lines(ReadFileText(m_out), '\r').at(1), "pipes:pipe,0,0;");
+
+  const UnwrittenPipe tovel(m_dir / "PipedTovel");
+  for (const fs::path& file : {tovel.Path(), fs::path("/dev/null")}) {
+    run = Tovelcreator("--export native --output " + Quoted(m_dir / "Copy") + " " + Quoted(file));
+    EXPECT_EQ(run.status, 1) << file;
+    EXPECT_EQ(run.err, "Access to " + file.string() + " was denied.\n");
+  }
+  EXPECT_FALSE(fs::exists(m_dir / "Copy"));
+  EXPECT_FALSE(bitmap.WasOpened());
+  EXPECT_FALSE(tovel.WasOpened());
 }
 
 TEST_F(ExportForms, DetailsTheDialogWouldRefuseStopTheExport)

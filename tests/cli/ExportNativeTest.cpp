@@ -104,3 +104,17 @@ TEST_F(ExportNative, FailuresGiveTheUsersMessageAndExitStatus)
   EXPECT_EQ(Tovelcreator("--version").status, 0);
   EXPECT_EQ(Tovelcreator("--help").status, 0);
 }
+
+TEST_F(ExportNative, AWriteProtectedOutputIsRefusedInEveryForm)
+{
+  const fs::path in = m_temp.Write("In", "0;0;\r\n\r\n" + Tables());
+  const fs::path out = m_temp.Write("Out", "previous");
+  fs::permissions(out, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  for (const char* form : {"native", "acorn", "mac"}) {
+    const RunResult run = Tovelcreator(std::string("--export ") + form + " --output '" +
+                                       out.string() + "' '" + in.string() + "'");
+    EXPECT_EQ(run.status, 1) << form;
+    EXPECT_EQ(run.err, "Access to " + out.string() + " was denied.\n") << form;
+    EXPECT_EQ(ReadFileText(out), "previous") << form;
+  }
+}

@@ -206,14 +206,7 @@ std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& sou
 
 bool BitmapTreeOrder(std::string_view a, std::string_view b)
 {
-  const auto foldedLess = [](char x, char y) {
-    return static_cast<unsigned char>(platform::FoldCase(x)) <
-           static_cast<unsigned char>(platform::FoldCase(y));
-  };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), foldedLess)) return true;
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), foldedLess))
-    return false;
-  return a < b;
+  return platform::ShownNameLess(platform::Cp1252ToUtf8(a), platform::Cp1252ToUtf8(b));
 }
 
 std::array<std::string, 4> PictureNames(const std::array<std::string, 4>& pictures,

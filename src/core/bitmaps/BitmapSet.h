@@ -76,8 +76,8 @@ std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name);
 std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
                                                 const std::filesystem::path& folder);
 
-// The order of names in the folder tree: ignoring letter case, as the
-// folder listing sorts them.
+// The order of names (Windows-1252) in the folder tree: the order in which
+// the folder listing sorts them (platform::ShownNameLess).
 bool BitmapTreeOrder(std::string_view a, std::string_view b);
 
 // The names of the bitmaps that picture references held outside the tables name, ""

@@ -8,6 +8,7 @@
 #include "platform/Descriptor.h"
 #include "platform/FileErrors.h"
 #include "platform/FileIo.h"
+#include "platform/RegularFile.h"
 
 namespace platform {
 
@@ -48,11 +49,8 @@ bool WriteAll(int fd, const char* bytes, std::size_t size)
 std::optional<std::string> CopyFileNoOverwrite(const std::filesystem::path& source,
                                                const std::filesystem::path& target)
 {
-  Descriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  const Descriptor in = OpenRegularFile(source);
   if (in.Get() < 0) return ErrorFor(errno, source);
-  struct stat info {};
-  if (::fstat(in.Get(), &info) != 0) return ErrorFor(errno, source);
-  if (!S_ISREG(info.st_mode)) return DisplayPath(source) + " is not a file.";
 
   // O_EXCL makes the creation fail when anything of that name exists, a
   // dangling link included, so an existing file is never touched.

@@ -9,8 +9,9 @@ namespace platform {
 
 // Copies source to target. An existing target (file, folder or link) is
 // never replaced or written to: the copy then fails. A copy that fails part
-// way removes the partial target it made. Gives the message to show on
-// failure, naming the file concerned.
+// way removes the partial target it made. A source that is not a regular
+// file (a folder, a pipe, a device) is refused as unreadable without being
+// opened. Gives the message to show on failure, naming the file concerned.
 std::optional<std::string> CopyFileNoOverwrite(const std::filesystem::path& source,
                                                const std::filesystem::path& target);
 

@@ -8,6 +8,8 @@
 
 #include "platform/Descriptor.h"
 #include "platform/FileErrors.h"
+#include "platform/RegularFile.h"
+#include "platform/Windows1252.h"
 
 namespace platform {
 
@@ -32,17 +34,85 @@ bool WriteAll(int fd, std::string_view bytes)
   return true;
 }
 
+// Reads the whole file from its start.
+bool ReadAll(int fd, std::string& bytes)
+{
+  bytes.clear();
+  if (::lseek(fd, 0, SEEK_SET) != 0) return false;
+  char buffer[65536];
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (got == 0) return true;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+// Makes the file hold exactly these bytes, on the disk.
+bool Overwrite(int fd, std::string_view bytes)
+{
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// An existing regular file that this user may read and write.
+bool CanWriteInPlace(const std::filesystem::path& path)
+{
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         ::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) == 0;
+}
+
+// The one save that is not atomic: the file itself is overwritten. Its
+// previous bytes are kept in memory and written back when the new ones
+// cannot all be written and flushed, so a failure leaves it as it was
+// unless writing it back fails too.
+std::optional<std::string> WriteInPlace(const std::filesystem::path& finalPath,
+                                        const std::filesystem::path& target, std::string_view bytes)
+{
+  Descriptor file(::open(finalPath.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (file.Get() < 0) return ErrorFor(errno, target);
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(target));
+  std::string previous;
+  if (!ReadAll(file.Get(), previous))
+    return FileErrorMessage(FileErrorCause::Unknown, DisplayPath(target));
+  if (!Overwrite(file.Get(), bytes)) {
+    Overwrite(file.Get(), previous);
+    return FileErrorMessage(FileErrorCause::DiskFull, DisplayPath(target));
+  }
+  if (!file.Close()) return FileErrorMessage(FileErrorCause::DiskFull, DisplayPath(target));
+  return std::nullopt;
+}
+
 } // namespace
 
 std::string DisplayPath(const std::filesystem::path& path)
 {
-  return path.string();
+  const std::string native = path.string();
+  if (IsValidUtf8(native)) return native;
+  // Part by part: a folder named here may hold a file named on Windows.
+  const std::string_view text = native;
+  std::string shown;
+  std::size_t start = 0;
+  while (true) {
+    const auto separator = text.find(std::filesystem::path::preferred_separator, start);
+    shown += NativeNameToUtf8(text.substr(start, separator - start));
+    if (separator == std::string_view::npos) break;
+    shown += std::filesystem::path::preferred_separator;
+    start = separator + 1;
+  }
+  return shown;
 }
 
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
 {
   FileBytes result;
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  const Descriptor file = OpenRegularFile(path);
   if (file.Get() < 0) {
     result.Error = ErrorFor(errno, path);
     return result;
@@ -52,9 +122,7 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
     const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
     if (got < 0) {
       if (errno == EINTR) continue;
-      // A folder opens but cannot be read: the user sees it as refused.
-      result.Error = errno == EISDIR ? ErrorFor(errno, path)
-                                     : FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
+      result.Error = FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
       result.Bytes.clear();
       return result;
     }
@@ -70,6 +138,15 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
   return result;
 }
 
+bool IsWriteProtected(const std::filesystem::path& path)
+{
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return false;
+  // A file that nobody may write is read-only for the administrator too.
+  if ((info.st_mode & 0222) == 0) return true;
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT;
+}
+
 std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
                                            std::string_view bytes)
 {
@@ -80,16 +157,19 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
     const auto resolved = std::filesystem::canonical(target, ignored);
     if (!ignored) finalPath = resolved;
   }
+  if (IsWriteProtected(finalPath))
+    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(target));
 
   const auto folder = finalPath.has_parent_path() ? finalPath.parent_path() : ".";
-  // A hidden name with a dot, so that it never shows in the Open list.
-  std::string tempName = ".";
-  tempName += finalPath.filename().string();
-  tempName += ".saving-XXXXXX";
-  std::string pattern = (folder / tempName).string();
+  // A hidden name with a dot, so that it never shows in the Open list, and
+  // short, so that it fits wherever the target's name does.
+  std::string pattern = (folder / ".tovel-XXXXXX").string();
   Descriptor temp(::mkstemp(pattern.data()));
   if (temp.Get() < 0) {
     const int err = errno;
+    // A folder that takes no new file may still hold a file that can be
+    // written: as on Windows, a save then writes that file itself.
+    if (CanWriteInPlace(finalPath)) return WriteInPlace(finalPath, target, bytes);
     // A folder that does not exist is a bad path, not a missing file.
     if (err == ENOENT || err == ENOTDIR)
       return FileErrorMessage(FileErrorCause::BadPath, DisplayPath(target));

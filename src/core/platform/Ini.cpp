@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
+#include "platform/FileIo.h"
 #include "platform/Windows1252.h"
 
 namespace platform {
@@ -104,13 +104,12 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
                               std::string_view key, std::string_view defaultValue,
                               std::size_t maxChars)
 {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return Cut(defaultValue, maxChars);
   // A settings file is a few lines long; anything past the first megabyte
-  // is not read, so a wrong file named by mistake cannot exhaust memory.
-  std::string contents(MaxProfileBytes, '\0');
-  in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-  contents.resize(static_cast<std::size_t>(in.gcount()));
+  // is not read, so a wrong file named by mistake cannot exhaust memory. A
+  // pipe or device named by mistake is not read at all.
+  const FileBytes read = ReadFileBytes(file, MaxProfileBytes);
+  if (!read.Error.empty()) return Cut(defaultValue, maxChars);
+  const std::string contents(read.Bytes.begin(), read.Bytes.end());
   return ParseProfileString(contents, section, key, defaultValue, maxChars);
 }
 

@@ -27,7 +27,8 @@ std::filesystem::path FindKestroIni();
 // and value are dropped, and so are quotes (single or double) enclosing the
 // whole value. The first matching key in the first matching section wins; a
 // key with an empty value gives "". A missing file, section or key gives
-// defaultValue. The result is cut to its first maxChars bytes, which are
+// defaultValue, and so does a file that cannot be read or is no regular file
+// (a pipe or a device is never opened). The result is cut to its first maxChars bytes, which are
 // returned exactly as the file holds them.
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                               std::string_view key, std::string_view defaultValue,

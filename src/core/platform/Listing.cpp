@@ -38,14 +38,14 @@ bool MatchesStars(std::string_view name, std::string_view pattern)
 
 struct ListedName {
   std::string Native;
-  std::string Folded; // Windows-1252, case folded: the sort key
+  NameSortKey Key;
 };
 
-std::string Folded(std::string_view model)
+bool ListedBefore(const ListedName& a, const ListedName& b)
 {
-  std::string folded(model);
-  for (char& c : folded) c = FoldCase(c);
-  return folded;
+  if (a.Key.Primary != b.Key.Primary) return a.Key.Primary < b.Key.Primary;
+  if (a.Key.Secondary != b.Key.Secondary) return a.Key.Secondary < b.Key.Secondary;
+  return a.Native < b.Native;
 }
 
 std::vector<std::string>
@@ -60,21 +60,14 @@ ListEntries(const std::filesystem::path& folder,
     if (!wanted(*it)) continue;
     std::string native = it->path().filename().string();
     if (native == "." || native == "..") continue;
-    const auto model = Utf8ToCp1252(native);
-    if (!model || !MatchesWildcard(*model, pattern)) continue;
-    listed.push_back({std::move(native), Folded(*model)});
+    const std::string shown = NativeNameToUtf8(native);
+    // A name Windows-1252 cannot hold is matched on its UTF-8 text, which
+    // agrees with it on every ASCII character a pattern names.
+    const auto model = Utf8ToCp1252(shown);
+    if (!MatchesWildcard(model ? *model : shown, pattern)) continue;
+    listed.push_back({std::move(native), SortKeyOf(shown)});
   }
-  std::sort(listed.begin(), listed.end(), [](const ListedName& a, const ListedName& b) {
-    // Compare as unsigned bytes so accented letters sort after ASCII.
-    const auto less = [](char x, char y) {
-      return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    };
-    if (a.Folded != b.Folded) {
-      return std::lexicographical_compare(a.Folded.begin(), a.Folded.end(), b.Folded.begin(),
-                                          b.Folded.end(), less);
-    }
-    return a.Native < b.Native;
-  });
+  std::sort(listed.begin(), listed.end(), ListedBefore);
   std::vector<std::string> names;
   names.reserve(listed.size());
   for (ListedName& entry : listed) names.push_back(std::move(entry.Native));
@@ -82,6 +75,11 @@ ListEntries(const std::filesystem::path& folder,
 }
 
 } // namespace
+
+bool ShownNameLess(std::string_view a, std::string_view b)
+{
+  return ListedBefore({std::string(a), SortKeyOf(a)}, {std::string(b), SortKeyOf(b)});
+}
 
 bool MatchesWildcard(std::string_view name, std::string_view pattern)
 {

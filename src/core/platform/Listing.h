@@ -16,10 +16,18 @@ namespace platform {
 // nothing.
 bool MatchesWildcard(std::string_view name, std::string_view pattern);
 
-// Native names (UTF-8) of the regular files directly in `folder`, symbolic
-// links to regular files included, whose names match `pattern`. Names that
-// have no Windows-1252 form are left out. Sorted ignoring case. A folder that
-// is missing or cannot be read gives an empty list.
+// The order of names in the program's lists, on their UTF-8 text: letters
+// compare ignoring case and accents first, so that a name starting with A
+// with diaeresis sorts among the A's; then accents count, then case, then
+// the bytes.
+bool ShownNameLess(std::string_view a, std::string_view b);
+
+// Native names of the regular files directly in `folder`, symbolic links to
+// regular files included, whose names match `pattern`, in the order of
+// ShownNameLess. Every such file is listed: a name that is not valid UTF-8 is
+// read as Windows-1252 (NativeNameToUtf8) for matching and sorting, and one
+// that Windows-1252 cannot hold is matched on its UTF-8 text. Nothing is
+// opened. A folder that is missing or cannot be read gives an empty list.
 std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view pattern);
 
 // Native names of the folders directly in `folder` (links to folders

@@ -83,6 +83,44 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos)
   return cp;
 }
 
+// The letters a lower-case Windows-1252 byte sorts as without its accent;
+// empty for a byte that sorts as itself.
+std::string_view BaseLetters(unsigned char folded)
+{
+  if (folded >= 0xE0 && folded <= 0xE5) return "a";
+  if (folded >= 0xE8 && folded <= 0xEB) return "e";
+  if (folded >= 0xEC && folded <= 0xEF) return "i";
+  if ((folded >= 0xF2 && folded <= 0xF6) || folded == 0xF8) return "o";
+  if (folded >= 0xF9 && folded <= 0xFC) return "u";
+  switch (folded) {
+  case 0x83: // f with hook
+    return "f";
+  case 0x9A: // s caron
+    return "s";
+  case 0x9C: // oe ligature
+    return "oe";
+  case 0x9E: // z caron
+    return "z";
+  case 0xDF: // sharp s
+    return "ss";
+  case 0xE6: // ae ligature
+    return "ae";
+  case 0xE7: // c cedilla
+    return "c";
+  case 0xF0: // eth
+    return "d";
+  case 0xF1: // n tilde
+    return "n";
+  case 0xFD: // y acute
+  case 0xFF: // y diaeresis
+    return "y";
+  case 0xFE: // thorn
+    return "th";
+  default:
+    return {};
+  }
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes)
@@ -141,6 +179,35 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b)
     if (FoldCase(a[i]) != FoldCase(b[i])) return false;
   }
   return true;
+}
+
+std::string NativeNameToUtf8(std::string_view name)
+{
+  return IsValidUtf8(name) ? std::string(name) : Cp1252ToUtf8(name);
+}
+
+NameSortKey SortKeyOf(std::string_view utf8)
+{
+  NameSortKey key;
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    auto cp = DecodeUtf8(utf8, pos);
+    if (!cp) cp = CodePointOf(static_cast<unsigned char>(utf8[pos++]));
+    const auto byte = ByteOf(*cp);
+    if (!byte) {
+      key.Primary.push_back(*cp);
+      key.Secondary.push_back(*cp);
+      continue;
+    }
+    const auto folded = static_cast<unsigned char>(FoldCase(static_cast<char>(*byte)));
+    key.Secondary.push_back(CodePointOf(folded));
+    const std::string_view base = BaseLetters(folded);
+    if (base.empty())
+      key.Primary.push_back(CodePointOf(folded));
+    else
+      key.Primary.append(base.begin(), base.end());
+  }
+  return key;
 }
 
 } // namespace platform

@@ -29,4 +29,20 @@ char FoldCase(char c);
 // Compares two Windows-1252 strings byte by byte after FoldCase.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
+// A file name as this system gives it, as UTF-8 text for showing: unchanged
+// when it is valid UTF-8, else its bytes read as Windows-1252, the form names
+// written on Windows take.
+std::string NativeNameToUtf8(std::string_view name);
+
+// Sort keys of a name in UTF-8, for lists that sort as the user expects.
+// Primary holds each character lower-cased and without its accent (A and a
+// with diaeresis give "a", the sharp s gives "ss"); Secondary holds each
+// character lower-cased, accent kept. Characters that Windows-1252 lacks, and bytes
+// that are not UTF-8, stand for themselves in both.
+struct NameSortKey {
+  std::u32string Primary;
+  std::u32string Secondary;
+};
+NameSortKey SortKeyOf(std::string_view utf8);
+
 } // namespace platform

@@ -388,8 +388,12 @@ void CChooseBitmapDialog::CopyBitmap()
   }
   if (m_tree->GetItemParent(folder) != m_root) folder = m_tree->GetItemParent(folder);
 
+  // The GTK chooser matches patterns with regard to case, Windows without:
+  // the second pattern lists FAN.BMP and Fan.Bmp there, and matches nothing
+  // on Windows, where the first already lists them.
   wxFileDialog chooser(this, "Select Bitmap to copy", wxString(), wxString(),
-                       "Windows Bitmaps (.bmp)|*.bmp", wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+                       "Windows Bitmaps (.bmp)|*.bmp;*.[bB][mM][pP]",
+                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (chooser.ShowModal() != wxID_OK) return;
   wxString chosen = chooser.GetPath();
   // GTK's chooser does not know a path that was set while it was never

@@ -12,7 +12,7 @@
 
 namespace {
 
-const wxString ExportFilter = "Tovel files (*.*)|*.*";
+const wxString ExportFilter = "Tovel files (*.*)";
 
 } // namespace
 
@@ -23,7 +23,8 @@ void CTovelCreatorDoc::OnSaveAcorn(wxCommandEvent&)
 
   // The sprites usually sit in a directory named after the tovel.
   const wxString directory =
-      m_tovelPath.empty() ? wxString() : wxString::FromUTF8(m_tovelPath.filename().string());
+      m_tovelPath.empty() ? wxString()
+                          : wxString::FromUTF8(platform::DisplayPath(m_tovelPath.filename()));
   CAcornDetailsDialog details(m_frame, directory);
   if (details.ShowModal() != wxID_OK) return;
   WriteExport(path, FormatAcornTovel(TheTovel, details.SpritesDirectory(), details.SpritesSize()));

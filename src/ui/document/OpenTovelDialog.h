@@ -10,10 +10,11 @@ class wxListBox;
 
 class COpenTovelDialog : public wxDialog {
 public:
-  // names: the file names to list, already sorted.
-  COpenTovelDialog(wxWindow* parent, const std::vector<std::string>& names);
+  // names: the native file names to list, already sorted. A name that is
+  // not UTF-8 is shown as Windows-1252, as it was written on Windows.
+  COpenTovelDialog(wxWindow* parent, std::vector<std::string> names);
 
-  // The chosen file name (native), empty until OK.
+  // The chosen file name (native, as listed), empty until OK.
   const std::string& ChosenName() const { return m_chosen; }
 
   wxListBox* GetList() const { return m_list; }
@@ -26,5 +27,6 @@ private:
   void OnOk(wxCommandEvent& event);
 
   wxListBox* m_list;
+  std::vector<std::string> m_names; // the native name of each entry
   std::string m_chosen;
 };

@@ -1,12 +1,11 @@
 #include "document/TovelCreatorDoc.h"
 
-#include <unistd.h>
-
 #include <wx/filedlg.h>
 #include <wx/frame.h>
 
 #include "app/Messages.h"
 #include "model/TovelFile.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "resources/ResourceIds.h"
 
@@ -26,7 +25,7 @@ CTovelCreatorDoc::CTovelCreatorDoc(wxFrame* frame) : m_frame(frame), m_title(Unt
 void CTovelCreatorDoc::SetPathName(const std::filesystem::path& path)
 {
   m_pathName = path;
-  m_title = FromPath(path.filename());
+  m_title = wxString::FromUTF8(platform::DisplayPath(path.filename()));
   UpdateFrameTitle();
 }
 
@@ -60,10 +59,9 @@ bool CTovelCreatorDoc::SaveModified()
   // Save to the tovel's own file when it has one that can be written,
   // otherwise ask where to save first.
   std::filesystem::path target = m_tovelPath;
-  if (!target.empty() && ::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-    target.clear();
+  if (platform::IsWriteProtected(target)) target.clear();
   if (target.empty()) {
-    target = AskSavePath("Save As", m_title, "Tovel Files (*.*)|*.*");
+    target = AskSavePath("Save As", m_title, "Tovel Files (*.*)");
     if (target.empty()) return false;
   }
   return WriteTovel(target);
@@ -83,10 +81,12 @@ bool CTovelCreatorDoc::WriteTovel(const std::filesystem::path& path)
 
 std::filesystem::path CTovelCreatorDoc::AskSavePath(const wxString& title,
                                                     const wxString& defaultName,
-                                                    const wxString& filter)
+                                                    const wxString& filterCaption)
 {
+  // "*.*" lists every file on Windows, but only dotted names in the GTK
+  // chooser, which would hide the tovels: "*" lists every file on both.
   wxFileDialog dialog(m_frame, title, FromPath(platform::NativePath(TovelsFolder)), defaultName,
-                      filter, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                      filterCaption + "|*", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return {};
   wxString path = dialog.GetPath();
   // GTK's chooser does not know a path that was set while it was never
@@ -110,7 +110,7 @@ void CTovelCreatorDoc::OnSaveAs(wxCommandEvent&)
 
 void CTovelCreatorDoc::DoSaveAs()
 {
-  const auto path = AskSavePath("Save Tovel As", "MyTovel", "Tovel files (*.*)|*.*");
+  const auto path = AskSavePath("Save Tovel As", "MyTovel", "Tovel files (*.*)");
   if (!path.empty()) WriteTovel(path);
 }
 

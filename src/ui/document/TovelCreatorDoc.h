@@ -45,9 +45,11 @@ public:
   // reported to the user and leaves the document as it was.
   bool WriteTovel(const std::filesystem::path& path);
 
-  // The save-file dialog's answer, or an empty path when cancelled.
+  // The save-file dialog's answer, or an empty path when cancelled. Its one
+  // filter, with the given caption, lists every file: tovels have no
+  // extension.
   std::filesystem::path AskSavePath(const wxString& title, const wxString& defaultName,
-                                    const wxString& filter);
+                                    const wxString& filterCaption);
 
 private:
   void OnSave(wxCommandEvent& event);

@@ -267,6 +267,7 @@ TEST_F(BitmapSet, CopyNeverOverwritesAndChecksTheName)
   EXPECT_TRUE(BitmapTreeOrder("apple", "Banana"));
   EXPECT_FALSE(BitmapTreeOrder("Banana", "apple"));
   EXPECT_TRUE(BitmapTreeOrder("Pump", "pump"));
+  EXPECT_TRUE(BitmapTreeOrder("\xC4rger", "Banana")); // an accented A among the A's
 }
 
 TEST(PictureNames, ReferencesFollowTheirBitmapsWhenTheSetChanges)

@@ -56,12 +56,24 @@ TEST_F(ListingTest, ListsMatchingFilesSortedIgnoringCase)
   fs::create_symlink(root_ / "gone.bmp", root_ / "dangling.bmp");
 
   EXPECT_EQ(ListFiles(root_, "*."), (Names{"alpha", "bmp", "README", "Zeta"}));
-  // Names without a Windows-1252 form are left out; accented letters sort
-  // last; names equal but for case come in byte order.
+  // Every name is listed, also one that is not UTF-8 (read as Windows-1252)
+  // or that Windows-1252 cannot hold; names equal but for case come in byte
+  // order.
   EXPECT_EQ(ListFiles(root_, "*.BMP"),
-            (Names{"A.BMP", "a.bmp", "B.BMP", "c.Bmp", "link.bmp", "m\xC3\xBCller.bmp"}));
+            (Names{"A.BMP", "a.bmp", "B.BMP", "c.Bmp", "link.bmp", "m\xC3\xBCller.bmp", "\xFF.bmp",
+                   "\xE4\xB8\xAD.bmp"}));
   EXPECT_EQ(ListFiles(root_, "?.txt"), (Names{"x.txt"}));
   EXPECT_TRUE(ListFiles(root_, "*.tvl").empty());
+}
+
+TEST_F(ListingTest, NamesWrittenOnWindowsAreListedAndAccentsSortWithTheirLetters)
+{
+  // "caf\xE9" and "\xC9t\xE9" are Windows-1252 bytes, not UTF-8; "\xC3\x84rger"
+  // is UTF-8.
+  MakeFiles({"with space", "Zeta", "\xC3\x84rger", "apfel", "Auto", "caf\xE9", "Cafe", "\xC9t\xE9",
+             "etage", "\xC3\xA4rger"});
+  EXPECT_EQ(ListFiles(root_, "*."), (Names{"apfel", "\xC3\x84rger", "\xC3\xA4rger", "Auto", "Cafe",
+                                           "caf\xE9", "etage", "\xC9t\xE9", "with space", "Zeta"}));
 }
 
 TEST_F(ListingTest, ListsFoldersAndToleratesMissingOnes)
@@ -71,7 +83,7 @@ TEST_F(ListingTest, ListsFoldersAndToleratesMissingOnes)
     fs::create_directory(root_ / name);
   fs::create_directory_symlink(root_ / "sub", root_ / "beta");
 
-  EXPECT_EQ(ListFolders(root_), (Names{"Alpha", "beta", "dotted.dir", "sub"}));
+  EXPECT_EQ(ListFolders(root_), (Names{"Alpha", "beta", "dotted.dir", "sub", "\xFF"}));
   EXPECT_TRUE(ListFolders(root_ / "sub").empty());
 
   EXPECT_TRUE(ListFiles(root_ / "missing", "*.*").empty());

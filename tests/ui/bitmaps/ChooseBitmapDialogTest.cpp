@@ -319,7 +319,7 @@ TEST_F(ChooseBitmap, CopyBmpAsksAndNeverOverwrites)
   const auto chooseFile = [](const fs::path& path) {
     return ExpectDialog<wxFileDialog>([path](wxFileDialog* chooser) {
       EXPECT_EQ(chooser->GetMessage(), "Select Bitmap to copy");
-      EXPECT_EQ(chooser->GetWildcard(), "Windows Bitmaps (.bmp)|*.bmp");
+      EXPECT_TRUE(chooser->GetWildcard().StartsWith("Windows Bitmaps (.bmp)|"));
       chooser->SetPath(wxString::FromUTF8(path.string()));
       return wxID_OK;
     });

@@ -6,6 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "bitmaps/PictureLoading.h"
+#include "common/UnwrittenPipe.h"
 #include "document/OpenTovelDialog.h"
 #include "document/TovelCreatorDoc.h"
 #include "document/TovelsFolderDialog.h"
@@ -210,4 +211,70 @@ TEST_F(DocumentCommands, OpenLoadsBitmapsAndReportsMissingOnes)
     EXPECT_EQ(BitmapImages[slot].Height, 0);
   }
   EXPECT_EQ(BitmapNames[1], "lamps\\gone.bmp");
+}
+
+TEST_F(DocumentCommands, AReadOnlyTovelIsNeverReplaced)
+{
+  const auto path = m_tovels.Write("Alpha", SmallTovel("alpha"));
+  wxTEST_DIALOG(Command(ids::FileOpen), Choose("Alpha"));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  ItemTable[0].Contents[0] = "changed";
+  m_frame->GetDocument()->Modify(true);
+  wxTEST_DIALOG(Command(ids::FileSave),
+                ExpectMessage("Access to " + wxString::FromUTF8(path.string()) + " was denied.",
+                              "TovelCreator", wxID_OK));
+  EXPECT_TRUE(m_frame->GetDocument()->IsModified());
+  EXPECT_EQ(ReadFileText(path), SmallTovel("alpha"));
+
+  // The save-changes question agrees: it asks where to save instead.
+  wxTEST_DIALOG(Command(ids::FileNew),
+                ExpectMessage("Save changes to Alpha?", "TovelCreator", wxID_YES),
+                ExpectDialog<wxFileDialog>([](wxFileDialog* dialog) {
+                  EXPECT_EQ(dialog->GetMessage(), "Save As");
+                  return wxID_CANCEL;
+                }));
+  EXPECT_EQ(ItemTable[0].Contents[0], "changed");
+  EXPECT_EQ(ReadFileText(path), SmallTovel("alpha"));
+}
+
+TEST_F(DocumentCommands, OpenNeverWaitsOnAPipeNamedAsABitmap)
+{
+  std::filesystem::create_directories(m_folder / "lamps");
+  const UnwrittenPipe pipe(m_folder / "lamps" / "lamp.bmp");
+  m_tovels.Write("Lamps", "0;1;\r\nlamps\\lamp.bmp;\r\n" + TableLines());
+  wxTEST_DIALOG(Command(ids::FileOpen), Choose("Lamps"),
+                ExpectMessageContaining(
+                    "lamp.bmp could not be read: it could not be opened or read.", wxID_OK));
+  EXPECT_EQ(m_frame->GetTitle(), "Lamps - TovelCreator");
+  EXPECT_EQ(BitmapImages[0].Width, 0);
+  EXPECT_FALSE(pipe.WasOpened());
+}
+
+TEST_F(DocumentCommands, OpenListsAndOpensNamesWrittenOnWindows)
+{
+  // "caf\xE9" is Windows-1252, not UTF-8; the other names are UTF-8.
+  const auto cafe = m_tovels.Write("caf\xE9", SmallTovel("cafe"));
+  for (const char* name : {"with space", "\xC3\x84rger", "Apfel"})
+    m_tovels.Write(name, SmallTovel(name));
+  wxTEST_DIALOG(Command(ids::FileOpen),
+                ExpectDialog<COpenTovelDialog>([](COpenTovelDialog* dialog) {
+                  const wxString cafeShown = wxString::FromUTF8("caf\xC3\xA9");
+                  const wxArrayString shown = dialog->GetList()->GetStrings();
+                  EXPECT_EQ(std::vector<wxString>(shown.begin(), shown.end()),
+                            (std::vector<wxString>{"Apfel", wxString::FromUTF8("\xC3\x84rger"),
+                                                   cafeShown, "with space"}));
+                  EXPECT_TRUE(dialog->GetList()->SetStringSelection(cafeShown));
+                  return dialog->AcceptSelection() ? wxID_OK : wxID_CANCEL;
+                }));
+  EXPECT_EQ(m_frame->GetTitle(), wxString::FromUTF8("caf\xC3\xA9 - TovelCreator"));
+  ASSERT_EQ(ItemCount, 1);
+  EXPECT_EQ(ItemTable[0].Contents[0], "cafe");
+
+  // Save writes back to the same file, under its own bytes.
+  ItemTable[0].Contents[0] = "changed";
+  Command(ids::FileSave);
+  EXPECT_EQ(ReadFileText(cafe), SmallTovel("changed"));
+  EXPECT_FALSE(std::filesystem::exists(m_folder / "caf\xC3\xA9"));
 }

@@ -27,7 +27,7 @@ ExpectDialog<wxFileDialog> SaveTo(const std::filesystem::path& path, const wxStr
     EXPECT_EQ(dialog->GetMessage(), title);
     // GTK's chooser knows no name while it was never shown; the dialog does.
     EXPECT_EQ(dialog->wxFileDialogBase::GetFilename(), name);
-    EXPECT_EQ(dialog->GetWildcard(), "Tovel files (*.*)|*.*");
+    EXPECT_TRUE(dialog->GetWildcard().StartsWith("Tovel files (*.*)|"));
     // It opens in the tovels folder and asks before replacing a file.
     EXPECT_EQ(std::filesystem::path(dialog->wxFileDialogBase::GetDirectory().utf8_string()),
               std::filesystem::path(TovelsFolder));
