@@ -1,7 +1,7 @@
 # make run   installs what is missing, builds and starts the editor on the
 #            bundled sample tovels.
 # make test  installs what is missing, builds with the sanitizers and runs
-#            every test (window tests under Xvfb).
+#            every test in parallel (each window test on its own Xvfb).
 # make bench builds and runs the painting benchmark.
 # make fuzz  builds the fuzz targets with clang and runs each for
 #            FUZZ_SECONDS seconds (see docs/reliability.md).
@@ -36,8 +36,7 @@ build-test: deps
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 
 test: build-test
-	cd $(TEST_BUILD) && ctest --output-on-failure -L core
-	cd $(TEST_BUILD) && NO_AT_BRIDGE=1 $(XVFB) ctest --output-on-failure -L ui
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The painting benchmark, built optimised (see docs/performance.md).
 bench: deps

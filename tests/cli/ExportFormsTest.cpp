@@ -158,22 +158,30 @@ TEST_F(ExportForms, DetailsTheDialogWouldRefuseStopTheExport)
   const fs::path in = CopySample("Conveyor", "Conveyor");
   const fs::path longName = CopySample("Conveyor", "ConveyorBelt");
   const std::string to = "--export acorn --output " + Quoted(m_out) + " ";
+  // The message names the option at fault, with the value given.
   struct Case {
     std::string options;
     fs::path file;
     std::string message;
   };
+  const std::string tooLong = "Please enter no more than 10 characters.";
+  const std::string separator = "The sprites directory cannot hold ';', ',' or control characters";
   const std::vector<Case> cases = {
-      {"--sprites-dir ABCDEFGHIJK", in, "Please enter no more than 10 characters."},
+      {"--sprites-dir ABCDEFGHIJK", in, "--sprites-dir \"ABCDEFGHIJK\": " + tooLong},
+      {"--sprites-dir 'ab;c'", in, "--sprites-dir \"ab;c\": " + separator},
       // The default directory is the file's name, checked the same way.
-      {"", longName, "Please enter no more than 10 characters."},
+      {"", longName,
+       "sprites directory \"ConveyorBelt\" (the file's name; --sprites-dir sets another): " +
+           tooLong},
       // The directory is checked before the size.
       {"--sprites-dir ABCDEFGHIJK --sprites-size x", in,
-       "Please enter no more than 10 characters."},
-      {"--sprites-size ''", in, "Please enter a positive integer."},
-      {"--sprites-size 12x", in, "Please enter a positive integer."},
-      {"--sprites-size -1", in, "Please enter a positive integer."},
-      {"--sprites-size 1024001", in, "Please enter an integer between 0 and 1024000."},
+       "--sprites-dir \"ABCDEFGHIJK\": " + tooLong},
+      {"--sprites-dir a,b --sprites-size 5", in, "--sprites-dir \"a,b\": " + separator},
+      {"--sprites-size ''", in, "--sprites-size \"\": Please enter a positive integer."},
+      {"--sprites-size 12x", in, "--sprites-size \"12x\": Please enter a positive integer."},
+      {"--sprites-size -1", in, "--sprites-size \"-1\": Please enter a positive integer."},
+      {"--sprites-size 1024001", in,
+       "--sprites-size \"1024001\": Please enter an integer between 0 and 1024000."},
   };
   for (const auto& c : cases) {
     const RunResult run = Tovelcreator(to + c.options + " " + Quoted(c.file));

@@ -155,9 +155,9 @@ int MotorRow(std::string_view letter)
 
 int VariableRow(std::string_view letter)
 {
-  if (letter.empty()) return 0;
+  if (letter.size() != 1) return -1;
   const auto row = VariableLetters.find(letter.front());
-  return row == std::string_view::npos ? 0 : static_cast<int>(row);
+  return row == std::string_view::npos ? -1 : static_cast<int>(row);
 }
 
 int PictureCount(ConnectionKind kind)
@@ -202,18 +202,10 @@ std::optional<std::string> ConnectionNumberProblem(std::string_view text, int lo
 
 std::optional<std::string> ConnectionLetterProblem(ConnectionKind kind, std::string_view letter)
 {
-  if (kind == ConnectionKind::Motor) {
-    if (MotorRow(letter) < 0)
-      return std::string("Please enter the letter of a motor: a, b, c or d.");
-    return std::nullopt;
-  }
-  if (letter.find_first_of(",;") != std::string_view::npos)
-    return std::string("A variable's letter cannot be a comma (,) or a semicolon (;): the tovel "
-                       "file uses them to separate its fields.");
-  const bool control = std::any_of(letter.begin(), letter.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-  });
-  if (control) return std::string("Please enter a letter, a digit or a sign.");
+  if (kind == ConnectionKind::Motor && MotorRow(letter) < 0)
+    return std::string("Please enter the letter of a motor: a, b, c or d.");
+  if (kind == ConnectionKind::Variable && VariableRow(letter) < 0)
+    return std::string("Please enter the letter of a variable: a, b, c, d, n, x, y or z.");
   return std::nullopt;
 }
 
@@ -229,7 +221,7 @@ bool IsValidRequest(const ConnectionRequest& request)
   case ConnectionKind::Value:
     return request.Number >= 1 && request.Number <= ValueCount;
   case ConnectionKind::Variable:
-    return true;
+    return VariableRow(request.Letter) >= 0;
   }
   return false;
 }

@@ -39,7 +39,7 @@ std::string DefaultVariableLetter(const TovelTables& tables); // a b c d n x y z
 // The motor row (0 to 3) of the letters a, b, c, d; -1 for anything else.
 int MotorRow(std::string_view letter);
 // The variable entry (0 to 7) of the letters a, b, c, d, n, x, y, z in that
-// order; any other letter, and no letter, give variable a (0).
+// order; -1 for anything else, upper case and no letter included.
 int VariableRow(std::string_view letter);
 
 // How many picture buttons the dialog of a kind offers: 2, 4 or none.
@@ -53,8 +53,8 @@ std::optional<std::string> ConnectionNumberProblem(std::string_view text, int lo
                                                    int* value);
 
 // Checks the letter typed into the motor or variable dialog (Windows-1252
-// bytes): a motor needs a, b, c or d; a variable takes any letter that a
-// label can show, or none. Returns the message for the user, or nothing.
+// bytes): a motor needs a, b, c or d; a variable a, b, c, d, n, x, y or z.
+// Returns the message for the user, or nothing.
 std::optional<std::string> ConnectionLetterProblem(ConnectionKind kind, std::string_view letter);
 
 // Whether the request names a connection row that exists.

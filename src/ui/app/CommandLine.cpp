@@ -51,17 +51,22 @@ std::optional<std::string> CheckAcornDetails(const CommandLine& line, AcornDetai
   const std::string directory = line.spritesDirectoryGiven
                                     ? line.spritesDirectory
                                     : std::filesystem::path(line.file).filename().string();
+  // A refused directory is named by the option that gave it, or as the
+  // file's name standing in for that option.
+  const std::string directorySource =
+      line.spritesDirectoryGiven
+          ? "--sprites-dir \"" + directory + "\""
+          : "sprites directory \"" + directory + "\" (the file's name; --sprites-dir sets another)";
   const auto stored = platform::Utf8ToCp1252(directory);
-  if (!stored)
-    return "sprites directory \"" + directory + "\": it holds characters that tovels cannot store";
+  if (!stored) return directorySource + ": it holds characters that tovels cannot store";
   SpritesCheck failed{};
   auto problem = SpritesDetailsProblem(*stored, line.spritesSize, &details->size, &failed);
   if (!problem) {
     details->directory = *stored;
     return std::nullopt;
   }
-  if (failed == SpritesCheck::DirectoryTooLong)
-    return "sprites directory \"" + directory + "\": " + *problem;
+  if (failed == SpritesCheck::DirectoryTooLong || failed == SpritesCheck::DirectorySeparator)
+    return directorySource + ": " + *problem;
   return "--sprites-size \"" + line.spritesSize + "\": " + *problem;
 }
 

@@ -155,17 +155,14 @@ bool CNewConnectionDialog::AcceptNumber()
 
 bool CNewConnectionDialog::AcceptLetter()
 {
-  const auto letter = FromWx(m_edit->GetValue());
-  if (!letter) {
-    Refuse("This character cannot be stored in a tovel file. "
-           "Please use Western European letters only.");
-    return false;
-  }
-  if (const auto problem = ConnectionLetterProblem(Kind(), *letter)) {
+  // A character that a tovel file cannot hold names no motor or variable
+  // either: it gets the message that lists the letters.
+  const std::string letter = FromWx(m_edit->GetValue()).value_or("?");
+  if (const auto problem = ConnectionLetterProblem(Kind(), letter)) {
     Refuse(ToWx(*problem));
     return false;
   }
-  m_request.Letter = *letter;
+  m_request.Letter = letter;
   return true;
 }
 

@@ -250,19 +250,15 @@ TEST_F(NewConnection, ValuesAndVariablesAreNeverFullAndOverwriteTheirEntry)
   EXPECT_EQ(m_tables.ValueLinks[1][0], 4);
   EXPECT_EQ(m_tables.ValueLinks[1][1], 3);
 
-  // Letters: z is the last variable; q and no letter name variable a.
+  // Letters: z is the last variable; a taken variable is overwritten.
   m_tables.VariableLinks[0] = 1;
   EXPECT_FALSE(ConnectionRowFull(m_tables, Lettered(ConnectionKind::Variable, "a")));
   EXPECT_TRUE(ConnectionFullQuestion(ConnectionKind::Variable).empty());
   const int z = Add(Lettered(ConnectionKind::Variable, "z"));
   EXPECT_EQ(m_tables.VariableLinks[7], z);
-  const int q = Add(Lettered(ConnectionKind::Variable, "q"));
-  EXPECT_EQ(m_tables.VariableLinks[0], q);
-  const int none = Add(Lettered(ConnectionKind::Variable, ""));
-  EXPECT_EQ(m_tables.VariableLinks[0], none);
-  EXPECT_EQ(m_tables.ItemTable[m_tables.ItemCount - 1].Contents[0], "var ");
+  const int a = Add(Lettered(ConnectionKind::Variable, "a"));
+  EXPECT_EQ(m_tables.VariableLinks[0], a);
   EXPECT_EQ(VariableRow("n"), 4);
-  EXPECT_EQ(VariableRow("A"), 0);
 }
 
 TEST_F(NewConnection, DisplayItemGoesBeforeTheLabelsAndLinksFollowTheirItems)
@@ -330,6 +326,10 @@ TEST_F(NewConnection, RequestsThatCannotBeMetChangeNothing)
   EXPECT_EQ(Add(Lettered(ConnectionKind::Motor, "e")), -1);
   EXPECT_EQ(Add(Lettered(ConnectionKind::Motor, "A")), -1);
   EXPECT_EQ(Add(Lettered(ConnectionKind::Motor, "")), -1);
+  // Only the eight variable letters name a variable: no other entry may
+  // take variable a's place.
+  for (const char* letter : {"q", "B", "", "ab"})
+    EXPECT_EQ(Add(Lettered(ConnectionKind::Variable, letter)), -1) << letter;
   EXPECT_FALSE(ConnectionRowFull(m_tables, Lettered(ConnectionKind::Motor, "e")));
   EXPECT_EQ(m_tables, before);
   // Two free slots are enough.
@@ -367,9 +367,10 @@ TEST(NewConnectionFields, NumbersAndLettersAreCheckedWithClearMessages)
         << letter;
   EXPECT_EQ(MotorRow("c"), 2);
 
-  for (const char* letter : {"", "a", "q", "Z", "\xE9"})
+  for (const char* letter : {"a", "b", "c", "d", "n", "x", "y", "z"})
     EXPECT_FALSE(ConnectionLetterProblem(ConnectionKind::Variable, letter)) << letter;
-  EXPECT_TRUE(ConnectionLetterProblem(ConnectionKind::Variable, ","));
-  EXPECT_TRUE(ConnectionLetterProblem(ConnectionKind::Variable, ";"));
-  EXPECT_TRUE(ConnectionLetterProblem(ConnectionKind::Variable, "\t"));
+  for (const char* letter : {"", "q", "B", "Z", "e", "\xE9", ",", ";", "\t", "xy"})
+    EXPECT_EQ(ConnectionLetterProblem(ConnectionKind::Variable, letter),
+              "Please enter the letter of a variable: a, b, c, d, n, x, y or z.")
+        << letter;
 }

@@ -357,22 +357,24 @@ TEST_F(NewConnectionCommands, NewValueWithOneLessPlaceFillsTheSecondEntry)
   EXPECT_EQ(ValueLinks[2][1], 3);
 }
 
-TEST_F(NewConnectionCommands, NewVariableLinksTheLetterOrVariableA)
+TEST_F(NewConnectionCommands, NewVariableTakesOnlyTheLettersOfAVariable)
 {
   ItemsAndLabels();
   VariableLinks[0] = 2;
   Run<CNewVariableDialog>(ids::NewVariable, [](CNewVariableDialog* dialog) {
     EXPECT_EQ(dialog->GetTitle(), "New variable");
     EXPECT_EQ(dialog->GetEdit()->GetValue(), "b");
-    ExpectRefused(dialog, ";",
-                  "A variable's letter cannot be a comma (,) or a semicolon (;): the tovel file "
-                  "uses them to separate its fields.");
-    dialog->GetEdit()->SetValue("q");
+    // Any other entry would silently take variable a's place.
+    const wxString refused = "Please enter the letter of a variable: a, b, c, d, n, x, y or z.";
+    for (const wxString& letter :
+         {wxString("q"), wxString("B"), wxString(), wxString(";"), wxString::FromUTF8("\u03A9")})
+      ExpectRefused(dialog, letter, refused);
+    dialog->GetEdit()->SetValue("a");
     return Accept(dialog);
   });
   ASSERT_EQ(ItemCount, 7);
   EXPECT_EQ(ItemTable[6],
-            (TovelItem{0, 0, 40, 21, LabelBits | FlagYellow, 0, {"var q", "-1", "-1", "-1"}}));
+            (TovelItem{0, 0, 40, 21, LabelBits | FlagYellow, 0, {"var a", "-1", "-1", "-1"}}));
   EXPECT_EQ(VariableLinks[0], 3);
   EXPECT_EQ(VariableLinks[1], -1);
 
