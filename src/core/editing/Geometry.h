@@ -34,6 +34,12 @@ struct Rect {
   {
     return Left < other.Right && other.Left < Right && Top < other.Bottom && other.Top < Bottom;
   }
+  // The part both share (empty when they do not meet).
+  Rect Intersection(const Rect& other) const
+  {
+    return {std::max(Left, other.Left), std::max(Top, other.Top), std::min(Right, other.Right),
+            std::min(Bottom, other.Bottom)};
+  }
   // The smallest rectangle holding both; an empty rectangle adds nothing.
   Rect United(const Rect& other) const
   {

@@ -159,6 +159,10 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
   }
   if (IsWriteProtected(finalPath))
     return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(target));
+  // A device, a pipe or a folder is never replaced by a file.
+  struct stat present {};
+  if (::stat(finalPath.c_str(), &present) == 0 && !S_ISREG(present.st_mode))
+    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(target));
 
   const auto folder = finalPath.has_parent_path() ? finalPath.parent_path() : ".";
   // A hidden name with a dot, so that it never shows in the Open list, and

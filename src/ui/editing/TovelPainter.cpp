@@ -37,6 +37,7 @@ const wxFont& TovelPainter::Font(const wxDC& dc)
     const double points = TextHeight * m_zoom * 72.0 / ppi;
     m_font = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_SWISS));
     m_fontResolution = ppi;
+    m_textSizes.clear();
   }
   return m_font;
 }
@@ -48,7 +49,7 @@ void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area)
   if (area && !area->Intersects(page)) return;
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxWHITE_BRUSH);
-  dc.DrawRectangle(ToWxRect(page));
+  dc.DrawRectangle(ToWxRect(area ? page.Intersection(*area) : page));
   for (int i = 0; i < ItemCount; ++i) {
     if (!area || Reaches(dc, ItemTable[i], origin, *area)) DrawItem(dc, i, origin);
   }
@@ -71,11 +72,24 @@ bool TovelPainter::Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, cons
   return reach.Intersects(area);
 }
 
-Rect TovelPainter::TextRect(wxDC& dc, const TovelItem& item, const Rect& box)
+wxSize TovelPainter::TextSize(wxDC& dc, const std::string& text)
 {
+  const wxFont& font = Font(dc);
+  if (const auto known = m_textSizes.find(text); known != m_textSizes.end()) return known->second;
+  // A tovel has 30 texts at most; the ones edited away are forgotten now
+  // and then.
+  if (m_textSizes.size() >= 256) m_textSizes.clear();
   wxCoord width = 0;
   wxCoord height = 0;
-  dc.GetTextExtent(ToWx(item.Contents[item.State]), &width, &height, nullptr, nullptr, &Font(dc));
+  dc.GetTextExtent(ToWx(text), &width, &height, nullptr, nullptr, &font);
+  return m_textSizes[text] = wxSize(width, height);
+}
+
+Rect TovelPainter::TextRect(wxDC& dc, const TovelItem& item, const Rect& box)
+{
+  const wxSize extent = TextSize(dc, item.Contents[item.State]);
+  const int width = extent.x;
+  const int height = extent.y;
   const int left = ClampToInt(std::int64_t{box.Left} + (std::int64_t{box.Width()} - width) / 2);
   const int top = ClampToInt(std::int64_t{box.Top} + (std::int64_t{box.Height()} - height) / 2);
   return {left, top, ClampToInt(std::int64_t{left} + width),

@@ -2,6 +2,9 @@
 // view, the --render command and the benchmark share it.
 #pragma once
 
+#include <string>
+#include <unordered_map>
+
 #include <wx/dc.h>
 #include <wx/font.h>
 
@@ -34,6 +37,8 @@ private:
   const wxFont& Font(const wxDC& dc);
   // Whether anything the item paints falls in the area.
   bool Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area);
+  // The size of a line of text in the font, measured once.
+  wxSize TextSize(wxDC& dc, const std::string& text);
   // Where the item's shown text is drawn: one line centred both ways in
   // the box, measured in the DC.
   Rect TextRect(wxDC& dc, const TovelItem& item, const Rect& box);
@@ -42,4 +47,5 @@ private:
   bool m_labelsShown;
   wxFont m_font;
   int m_fontResolution = 0;
+  std::unordered_map<std::string, wxSize> m_textSizes;
 };

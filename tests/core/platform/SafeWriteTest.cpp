@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -88,6 +89,15 @@ TEST(SafeWrite, AReadOnlyFileIsRefusedAndKept)
   EXPECT_EQ(Entries(folder.Path()), 1u);
   EXPECT_TRUE(platform::IsWriteProtected(target));
   EXPECT_FALSE(platform::IsWriteProtected(folder.Path() / "none"));
+
+  // Nor is a pipe or a folder ever replaced by a file.
+  const fs::path pipe = folder.Path() / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+  for (const fs::path& other : {pipe, folder.Path()}) {
+    EXPECT_EQ(platform::WriteFileSafely(other, "new"),
+              "Access to " + other.string() + " was denied.");
+  }
+  EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 TEST(SafeWrite, NamesAsLongAsTheFolderTakesAreSaved)
