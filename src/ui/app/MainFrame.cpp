@@ -103,11 +103,6 @@ void CMainFrame::CreatePanes()
   m_splitter->SplitVertically(m_objectsView, m_tovelView, ItemListWidth);
 }
 
-void CMainFrame::UpdateItemListExtent()
-{
-  m_objectsView->UpdateItemListExtent();
-}
-
 void CMainFrame::SelectItem(int k)
 {
   ::SelectItem(k);

@@ -39,15 +39,8 @@ public:
   // Reloads every bitmap in use and repaints the whole window.
   void RefreshBitmaps();
 
-  // Resets the item list's scroll extent after ItemCount changed.
-  void UpdateItemListExtent();
-
   // Makes item k current: the panes and the Item Properties window follow.
   void SelectItem(int k);
-
-  // Reloads the Item Properties window from the current item, when the
-  // window exists and an item is current.
-  void RefreshPropertiesWindow();
 
   // The Item Properties window: created hidden on first use, shown by the
   // Properties command, hidden when a tovel is opened.

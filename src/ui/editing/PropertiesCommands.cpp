@@ -14,8 +14,3 @@ void CMainFrame::HidePropertiesWindow()
 {
   if (m_propertiesWindow) m_propertiesWindow->Hide();
 }
-
-void CMainFrame::RefreshPropertiesWindow()
-{
-  if (m_propertiesWindow && CurrentItem >= 0) m_propertiesWindow->Reload();
-}

@@ -21,6 +21,7 @@
 #include "document/TovelCreatorDoc.h"
 #include "editing/ItemPropertiesWindow.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
@@ -456,7 +457,7 @@ TEST_F(ChooseBitmap, RemoveWhilePickingForTheItemPropertiesWindowShowsTheRenumbe
   FillSet(3);
   ItemCount = 1;
   ItemTable[0] = {10, 10, 40, 40, 0, 0, {"0", "2", "-1", "-1"}};
-  m_frame->UpdateItemListExtent();
+  AnnounceTovelChange({TovelChange::Replaced});
   m_frame->SelectItem(0);
   m_frame->ShowPropertiesWindow();
   CItemPropertiesWindow* window = m_frame->GetPropertiesWindow();

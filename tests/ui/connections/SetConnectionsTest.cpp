@@ -17,6 +17,7 @@
 #include "connections/VariablesPropertyPage.h"
 #include "document/TovelCreatorDoc.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
@@ -41,7 +42,7 @@ protected:
     ItemCount = 2;
     ItemTable[0] = {0, 0, 50, 21, FlagText, 0, {"lamp", "-1", "-1", "-1"}};
     ItemTable[1] = {0, 30, 50, 51, FlagText, 0, {"pump", "-1", "-1", "-1"}};
-    m_frame->UpdateItemListExtent();
+    AnnounceTovelChange({TovelChange::Replaced});
     m_frame->SelectItem(1);
     InputLinks[0][0] = 0;
     InputLinks[2][2] = 4;

@@ -19,6 +19,7 @@
 #include "editing/PaintRecorder.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
@@ -48,7 +49,7 @@ protected:
     InputLinks[0][1] = 2;
     InputLinks[0][2] = 7;
     VariableLinks[3] = 3;
-    m_frame->UpdateItemListExtent();
+    AnnounceTovelChange({TovelChange::Replaced});
     m_frame->SelectItem(2);
   }
 

@@ -17,6 +17,7 @@
 #include "editing/PaintRecorder.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 #include "model/TovelFile.h"
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
@@ -47,7 +48,7 @@ protected:
     BitmapNames[1] = "pumps\\large.bmp";
     SetPictureSize(0, 32, 32);
     SetPictureSize(1, 64, 48);
-    m_frame->UpdateItemListExtent();
+    AnnounceTovelChange({TovelChange::Replaced});
     m_frame->SelectItem(0);
     m_frame->ShowPropertiesWindow();
     m_window = m_frame->GetPropertiesWindow();
@@ -135,7 +136,7 @@ TEST_F(ItemPropertiesWindow, ShowsTheCurrentItemWithoutChangingIt)
 
   // Reloading, however often, leaves the item and the document alone.
   m_window->Reload();
-  m_frame->RefreshPropertiesWindow();
+  AnnounceTovelChange({TovelChange::Replaced});
   Flush();
   EXPECT_EQ(ItemTable[0], TextItem);
   EXPECT_FALSE(Modified());
@@ -253,7 +254,7 @@ TEST_F(ItemPropertiesWindow, TextsTheFileCannotHoldAreRefused)
 TEST_F(ItemPropertiesWindow, RadioButtonsSwitchBetweenTextAndPictures)
 {
   ItemTable[0] = {10, 10, 60, 31, FlagText | FlagFilled, 0, {"New", "-1", "-1", "-1"}};
-  m_frame->RefreshPropertiesWindow();
+  AnnounceTovelChange({TovelChange::Replaced});
   Click(ids::PropertiesPictureRadio);
   EXPECT_EQ(ItemTable[0].Flags, FlagFilled);
   EXPECT_EQ(ItemTable[0].Contents[0], "New");

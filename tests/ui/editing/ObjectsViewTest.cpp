@@ -18,6 +18,7 @@
 #include "editing/ItemListGeometry.h"
 #include "editing/ObjectsView.h"
 #include "model/Tovel.h"
+#include "model/TovelChange.h"
 #include "support/FrameFixture.h"
 
 namespace {
@@ -100,7 +101,7 @@ protected:
     for (int i = 0; i < count; ++i) ItemTable[i] = {0, 0, 10, 10, 0, 0, {"-1", "-1", "-1", "-1"}};
     ItemCount = count;
     CurrentItem = current;
-    m_frame->UpdateItemListExtent();
+    AnnounceTovelChange({TovelChange::Replaced});
   }
 
   wxImage Render()
@@ -301,7 +302,7 @@ TEST_F(ObjectsView, InADarkThemeTheCellsReadLightOnDark)
   if (!getenv("GTK_THEME")) GTEST_SKIP() << "runs under a dark theme only";
   ItemTable[0] = {0, 0, 10, 10, FlagText, 1, {"WWWW", "-1", "-1", "-1"}};
   ItemCount = 1;
-  m_frame->UpdateItemListExtent();
+  AnnounceTovelChange({TovelChange::Replaced});
   const wxImage image = Render();
   const int h = m_view->RowHeight();
   // The face is the colour most of the cell shows; in the middle of the
