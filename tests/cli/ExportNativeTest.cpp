@@ -98,6 +98,20 @@ TEST_F(ExportNative, FailuresGiveTheUsersMessageAndExitStatus)
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("contains an invalid path"), std::string::npos);
 
+  // Tables that Save refuses, since their lines would read back as two:
+  // a names line that lacks its last separator, an item line its commas.
+  for (const std::string& unsaveable :
+       {"0;2;\r\n" + std::string(505, 'n') + ";yyyy\r\n" + Tables(),
+        "1;0;\r\n\r\n1,2,3,4,2," + std::string(498, 't') + ";\r\n" + Tables()}) {
+    const fs::path in = m_temp.Write("Long", unsaveable);
+    const RunResult run =
+        Tovelcreator("--export native --output '" + out.string() + "' --tovels-folder '" +
+                     m_dir.string() + "' '" + in.string() + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The tovel cannot be saved"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+  }
+
   EXPECT_EQ(Tovelcreator("--export acorn-ish --output x y").status, 2);
   EXPECT_EQ(Tovelcreator("--export native y").status, 2);
   EXPECT_EQ(Tovelcreator("--bogus").status, 2);

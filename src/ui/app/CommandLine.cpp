@@ -209,14 +209,17 @@ int RunBatch(const CommandLine& line)
     }
   }
   if (!LoadTovelForBatch(line)) return 1;
-  std::string bytes;
+  std::optional<std::string> error;
   if (line.format == "acorn")
-    bytes = FormatAcornTovel(TheTovel, acorn.directory, acorn.size);
+    error = platform::WriteFileSafely(line.output,
+                                      FormatAcornTovel(TheTovel, acorn.directory, acorn.size));
   else if (line.format == "mac")
-    bytes = FormatMacTovel(TheTovel, BitmapImages);
+    error = platform::WriteFileSafely(line.output, FormatMacTovel(TheTovel, BitmapImages));
   else
-    bytes = FormatTovel(TheTovel);
-  if (auto error = platform::WriteFileSafely(line.output, bytes)) {
+    // As Save writes it, refusing what it refuses: a line too long to
+    // read back.
+    error = WriteTovel(line.output);
+  if (error) {
     std::cerr << *error << "\n";
     return 1;
   }
