@@ -53,7 +53,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export TOVEL_EXPECTED_ACP=1251
 
 # The locale is Wine's alone: this shell cannot use it.
-LOCPATH=$work/locale LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 wine "$exe" --gtest_brief=1 "$@" 2>&1 | tee "$work/output"
+export LOCPATH=$work/locale
+run_in_locale() { LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$@"; }
+# Set the prefix up first, so that its messages (a 32-bit helper missing
+# from a 64-bit-only Wine, and the like) stay out of the test output.
+run_in_locale wineboot -i >"$work/wineboot.log" 2>&1
+run_in_locale wineserver -w
+run_in_locale wine "$exe" --gtest_brief=1 "$@" 2>&1 | tee "$work/output"
 status=${PIPESTATUS[0]}
 
 # Wine's console ends lines with CR LF. The brief output names each failed

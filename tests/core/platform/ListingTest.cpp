@@ -70,7 +70,7 @@ TEST_F(ListingTest, ListsMatchingFilesSortedIgnoringCase)
 
 TEST_F(ListingTest, NamesWrittenOnWindowsAreListedAndAccentsSortWithTheirLetters)
 {
-  SKIP_ON_WINDOWS("byte-string names; ListingOnWindows lists UTF-16 names");
+  SKIP_ON_WINDOWS("byte-string names; NamesOnWindows lists UTF-16 names");
   // "caf\xE9" and "\xC9t\xE9" are Windows-1252 bytes, not UTF-8; "\xC3\x84rger"
   // is UTF-8.
   MakeFiles({"with space", "Zeta", "\xC3\x84rger", "apfel", "Auto", "caf\xE9", "Cafe", "\xC9t\xE9",

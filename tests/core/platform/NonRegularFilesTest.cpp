@@ -38,7 +38,7 @@ TEST(NonRegularFiles, AreUnreadableAndNeverWaitedOn)
 #ifdef _WIN32
   // Every folder holds the names of the devices; a folder is no file either.
   const std::vector<fs::path> others = {folder.Path() / "NUL", folder.Path() / "con.bmp",
-                                        folder.Path() / "COM1.bmp", folder.Path()};
+                                        folder.Path() / "COM1.bmp", "\\\\.\\NUL", folder.Path()};
 #else
   const UnwrittenPipe pipe(folder.Path() / "pipe.bmp");
   const std::vector<fs::path> others = {pipe.Path(), "/dev/null"};

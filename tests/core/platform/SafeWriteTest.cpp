@@ -148,7 +148,7 @@ TEST(SafeWrite, AFileInAFolderThatTakesNoNewFileIsWrittenInPlace)
 #else
 
 // Saving on Windows (read-only files, no temporary file left behind) is
-// tested in SaveOnWindowsTest.cpp.
+// tested in FilesWindowsTest.cpp.
 TEST(SafeWrite, AReadOnlyFileIsRefusedAndKept)
 {
   GTEST_SKIP() << "POSIX permissions and named pipes";
