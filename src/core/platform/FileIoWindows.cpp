@@ -92,9 +92,10 @@ bool CanWriteInPlace(const std::filesystem::path& path)
 // previous bytes are kept in memory and written back when the new ones
 // cannot all be written and flushed, so a failure leaves it as it was
 // unless writing it back fails too.
-std::optional<std::string> WriteInPlace(const std::filesystem::path& target, std::string_view bytes)
+std::optional<std::string> WriteInPlace(const std::filesystem::path& finalPath,
+                                        const std::filesystem::path& target, std::string_view bytes)
 {
-  FileHandle file = OpenForWriting(target, GENERIC_READ | GENERIC_WRITE);
+  FileHandle file = OpenForWriting(finalPath, GENERIC_READ | GENERIC_WRITE);
   if (!file.IsOpen()) return ErrorFor(::GetLastError(), target);
   std::string previous;
   if (!ReadAll(file.Get(), previous)) return ErrorFor(::GetLastError(), target);
@@ -105,6 +106,31 @@ std::optional<std::string> WriteInPlace(const std::filesystem::path& target, std
   }
   if (!file.Close()) return ErrorFor(::GetLastError(), target);
   return std::nullopt;
+}
+
+// The file a symbolic link leads to, so that a save replaces that file and
+// not the link; any other path as it is.
+std::filesystem::path FinalPath(const std::filesystem::path& path)
+{
+  const DWORD attributes = AttributesOf(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    return path;
+  const FileHandle file(::CreateFileW(path.c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.IsOpen()) return path;
+  std::wstring final(MAX_PATH, L'\0');
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const DWORD length = ::GetFinalPathNameByHandleW(
+        file.Get(), final.data(), static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
+    if (length == 0) return path;
+    if (length < final.size()) {
+      final.resize(length);
+      return final;
+    }
+    final.resize(length); // too small: length is the size needed
+  }
+  return path;
 }
 
 // A new hidden file with a dotted name in the folder, so that the Open list
@@ -174,15 +200,17 @@ bool IsWriteProtected(const std::filesystem::path& path)
   return !file.IsOpen() && ::GetLastError() == ERROR_ACCESS_DENIED;
 }
 
-std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
+std::optional<std::string> WriteFileSafely(const std::filesystem::path& shownTarget,
                                            std::string_view bytes)
 {
+  // Messages name the path as given; a link is followed to its file.
+  const std::filesystem::path target = FinalPath(shownTarget);
   if (IsWriteProtected(target))
-    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(target));
+    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(shownTarget));
   // A device or a folder is never replaced by a file.
   const DWORD existing = AttributesOf(target);
   if (IsFolder(existing) || NamesDevice(target))
-    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(target));
+    return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(shownTarget));
 
   const auto folder = target.has_parent_path() ? target.parent_path() : ".";
   std::filesystem::path tempPath;
@@ -191,23 +219,24 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
     const DWORD error = ::GetLastError();
     // A folder that takes no new file may still hold a file that can be
     // written: a save then writes that file itself.
-    if (CanWriteInPlace(target)) return WriteInPlace(target, bytes);
+    if (CanWriteInPlace(target)) return WriteInPlace(target, shownTarget, bytes);
     // A folder that does not exist is a bad path, not a missing file.
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-      return FileErrorMessage(FileErrorCause::BadPath, DisplayPath(target));
-    return ErrorFor(error, target);
+      return FileErrorMessage(FileErrorCause::BadPath, DisplayPath(shownTarget));
+    return ErrorFor(error, shownTarget);
   }
   auto fail = [&](DWORD error) {
     temp.Close();
     ::DeleteFileW(tempPath.c_str());
-    return ErrorFor(error, target);
+    return ErrorFor(error, shownTarget);
   };
   if (!WriteAll(temp.Get(), bytes) || !::FlushFileBuffers(temp.Get()))
     return fail(::GetLastError());
   if (!temp.Close()) return fail(::GetLastError());
 
-  // The saved file keeps the attributes the target had; a new one gets
-  // none. Either way it is no longer hidden.
+  // The saved file takes the attributes the target had (read-only aside,
+  // which was refused above); a new one gets none, so the temporary file's
+  // hidden mark goes.
   constexpr DWORD kept = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                          FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   const DWORD attributes =
@@ -217,7 +246,7 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& target,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = ::GetLastError();
     ::DeleteFileW(tempPath.c_str());
-    return ErrorFor(error, target);
+    return ErrorFor(error, shownTarget);
   }
   return std::nullopt;
 }

@@ -118,6 +118,22 @@ TEST(SaveOnWindows, ASaveReplacesTheFileAndLeavesNothingElse)
   EXPECT_EQ(Entries(folder.Path()), 1u);
 }
 
+TEST(SaveOnWindows, ASaveThroughALinkReplacesTheFileItLeadsTo)
+{
+  TempFolder folder("tovel-save");
+  const fs::path file = folder.Write(L"real\\Tovel", "previous");
+  const fs::path link = folder.Path() / L"Link";
+  // Windows makes links only for some users; Wine 8 makes ones that lead
+  // nowhere.
+  if (!::CreateSymbolicLinkW(link.c_str(), file.c_str(), 0) ||
+      ::GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
+    GTEST_SKIP() << "this system makes no working symbolic links for this user";
+  EXPECT_EQ(WriteFileSafely(link, "new"), std::nullopt);
+  EXPECT_EQ(ReadFileText(file), "new");
+  EXPECT_TRUE(::GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+  EXPECT_EQ(Entries(file.parent_path()), 1u);
+}
+
 TEST(CopyOnWindows, NeverReplacesAFile)
 {
   TempFolder folder("tovel-copy");
