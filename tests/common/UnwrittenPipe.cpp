@@ -1,3 +1,4 @@
+#ifndef _WIN32
 #include "common/UnwrittenPipe.h"
 
 #include <chrono>
@@ -29,3 +30,5 @@ UnwrittenPipe::~UnwrittenPipe()
   m_stop = true;
   m_guard.join();
 }
+
+#endif

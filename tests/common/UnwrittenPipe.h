@@ -1,8 +1,10 @@
 // A named pipe that nothing writes to, for tests of code that must never
 // open one: opening it for reading waits for a writer, which would hang the
 // test. A guard thread frees any reader that waits on it, so that such a
-// fault fails the test instead.
+// fault fails the test instead. POSIX only.
 #pragma once
+
+#ifndef _WIN32
 
 #include <atomic>
 #include <filesystem>
@@ -27,3 +29,5 @@ private:
   std::atomic<bool> m_stop{false};
   std::thread m_guard;
 };
+
+#endif // named pipes are POSIX's

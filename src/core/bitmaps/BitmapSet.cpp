@@ -11,6 +11,7 @@
 #include "platform/FileCopy.h"
 #include "platform/FileIo.h"
 #include "platform/Listing.h"
+#include "platform/Paths.h"
 #include "platform/Windows1252.h"
 
 namespace {
@@ -168,7 +169,7 @@ std::optional<std::string> MakeBitmapFolder(const std::filesystem::path& tovelsF
     if (existingModel && platform::EqualsIgnoreCase(*existingModel, *model))
       return "A folder named " + Quoted(existing) + " exists already.";
   }
-  const std::filesystem::path target = tovelsFolder / std::filesystem::path(std::string(utf8Name));
+  const std::filesystem::path target = tovelsFolder / platform::PathFromUtf8(utf8Name);
   if (auto problem = platform::CreateFolder(target))
     return "The folder could not be made. " + *problem;
   return std::nullopt;
@@ -192,16 +193,16 @@ std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name)
 std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
                                                 const std::filesystem::path& folder)
 {
-  const std::string fileName = source.filename().string();
+  const std::string fileName = platform::Utf8FromPath(source.filename());
   const auto model = platform::Utf8ToCp1252(fileName);
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
-    const auto existing = platform::Utf8ToCp1252(entry->path().filename().string());
+    const auto existing = platform::Utf8ToCp1252(platform::Utf8FromPath(entry->path().filename()));
     if (model && existing && platform::EqualsIgnoreCase(*existing, *model))
       return platform::DisplayPath(entry->path()) + " exists already.";
   }
-  return platform::CopyFileNoOverwrite(source, folder / fileName);
+  return platform::CopyFileNoOverwrite(source, folder / source.filename());
 }
 
 bool BitmapTreeOrder(std::string_view a, std::string_view b)

@@ -31,9 +31,10 @@ bool IsWriteProtected(const std::filesystem::path& path);
 // Writes a whole file so that the target is never left half-written: the
 // bytes go to a temporary file in the same folder, which is flushed to disk
 // and then renamed over the target. An existing target keeps its
-// permissions. On failure the target is untouched, the temporary file is
-// removed and the message to show is returned. A write-protected target
-// (IsWriteProtected) is refused as access denied and left alone.
+// permissions (on Windows its attributes; its security settings become the
+// folder's, as for any file moved into it). On failure the target is untouched, the temporary file
+// is removed and the message to show is returned. A write-protected target (IsWriteProtected) is
+// refused as access denied and left alone.
 //
 // The one exception: when the folder takes no temporary file but the target
 // exists and can be written, the target is overwritten in place and flushed.

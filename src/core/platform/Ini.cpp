@@ -1,8 +1,6 @@
 #include "platform/Ini.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <system_error>
 
 #include "platform/FileIo.h"
 #include "platform/Windows1252.h"
@@ -33,36 +31,7 @@ std::string Cut(std::string_view text, std::size_t maxChars)
   return std::string(text.substr(0, std::min(text.size(), maxChars)));
 }
 
-std::string EnvironmentValue(const char* name)
-{
-  const char* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
-
-bool IsExistingFile(const std::filesystem::path& file)
-{
-  std::error_code ec;
-  return std::filesystem::is_regular_file(file, ec);
-}
-
 } // namespace
-
-std::filesystem::path FindKestroIni()
-{
-  const std::string named = EnvironmentValue("KESTRO2_INI");
-  if (!named.empty()) return named;
-
-  std::filesystem::path configHome = EnvironmentValue("XDG_CONFIG_HOME");
-  if (configHome.empty()) {
-    const std::string home = EnvironmentValue("HOME");
-    if (!home.empty()) configHome = std::filesystem::path(home) / ".config";
-  }
-  if (!configHome.empty()) {
-    const auto candidate = configHome / "KESTRO2.INI";
-    if (IsExistingFile(candidate)) return candidate;
-  }
-  return "/etc/KESTRO2.INI";
-}
 
 std::string ParseProfileString(std::string_view contents, std::string_view section,
                                std::string_view key, std::string_view defaultValue,

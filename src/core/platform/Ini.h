@@ -16,9 +16,10 @@ inline constexpr std::size_t KestroMaxChars = 255;
 
 // Where the settings file is: the file named by the environment variable
 // KESTRO2_INI when that is set and not empty (whether or not the file
-// exists); otherwise $XDG_CONFIG_HOME/KESTRO2.INI ($HOME/.config when
-// XDG_CONFIG_HOME is unset or empty) if that file exists; otherwise
-// /etc/KESTRO2.INI.
+// exists). Otherwise, on Windows, KESTRO2.INI in the Windows folder, where
+// the control program keeps it; on POSIX, $XDG_CONFIG_HOME/KESTRO2.INI
+// ($HOME/.config when XDG_CONFIG_HOME is unset or empty) if that file
+// exists, else /etc/KESTRO2.INI.
 std::filesystem::path FindKestroIni();
 
 // Reads one value from an INI file. Lines "[Section]" open a section and

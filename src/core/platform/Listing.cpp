@@ -1,9 +1,8 @@
 #include "platform/Listing.h"
 
 #include <algorithm>
-#include <functional>
-#include <system_error>
 
+#include "platform/FolderEntries.h"
 #include "platform/Windows1252.h"
 
 namespace platform {
@@ -48,24 +47,18 @@ bool ListedBefore(const ListedName& a, const ListedName& b)
   return a.Native < b.Native;
 }
 
-std::vector<std::string>
-ListEntries(const std::filesystem::path& folder,
-            const std::function<bool(const std::filesystem::directory_entry&)>& wanted,
-            std::string_view pattern)
+std::vector<std::string> ListEntries(const std::filesystem::path& folder, bool wantFolders,
+                                     std::string_view pattern)
 {
   std::vector<ListedName> listed;
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folder, ec);
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    if (!wanted(*it)) continue;
-    std::string native = it->path().filename().string();
-    if (native == "." || native == "..") continue;
-    const std::string shown = NativeNameToUtf8(native);
+  for (FolderEntry& entry : ReadFolderEntries(folder)) {
+    if (!(wantFolders ? entry.IsFolder : entry.IsFile)) continue;
+    const std::string shown = NativeNameToUtf8(entry.Native);
     // A name Windows-1252 cannot hold is matched on its UTF-8 text, which
     // agrees with it on every ASCII character a pattern names.
     const auto model = Utf8ToCp1252(shown);
     if (!MatchesWildcard(model ? *model : shown, pattern)) continue;
-    listed.push_back({std::move(native), SortKeyOf(shown)});
+    listed.push_back({std::move(entry.Native), SortKeyOf(shown)});
   }
   std::sort(listed.begin(), listed.end(), ListedBefore);
   std::vector<std::string> names;
@@ -94,24 +87,12 @@ bool MatchesWildcard(std::string_view name, std::string_view pattern)
 
 std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view pattern)
 {
-  return ListEntries(
-      folder,
-      [](const std::filesystem::directory_entry& entry) {
-        std::error_code ec;
-        return entry.is_regular_file(ec); // follows symbolic links
-      },
-      pattern);
+  return ListEntries(folder, false, pattern);
 }
 
 std::vector<std::string> ListFolders(const std::filesystem::path& folder)
 {
-  return ListEntries(
-      folder,
-      [](const std::filesystem::directory_entry& entry) {
-        std::error_code ec;
-        return entry.is_directory(ec);
-      },
-      "*");
+  return ListEntries(folder, true, "*");
 }
 
 } // namespace platform

@@ -14,6 +14,7 @@
 #include "model/TovelFile.h"
 #include "platform/FileIo.h"
 #include "platform/Ini.h"
+#include "platform/Paths.h"
 #include "platform/Windows1252.h"
 
 namespace {
@@ -48,9 +49,10 @@ struct AcornDetails {
 // dialog checks them. Returns the message for the first problem.
 std::optional<std::string> CheckAcornDetails(const CommandLine& line, AcornDetails* details)
 {
-  const std::string directory = line.spritesDirectoryGiven
-                                    ? line.spritesDirectory
-                                    : std::filesystem::path(line.file).filename().string();
+  const std::string directory =
+      line.spritesDirectoryGiven
+          ? line.spritesDirectory
+          : platform::Utf8FromPath(platform::PathFromUtf8(line.file).filename());
   // A refused directory is named by the option that gave it, or as the
   // file's name standing in for that option.
   const std::string directorySource =
@@ -177,7 +179,7 @@ bool LoadTovelForBatch(const CommandLine& line)
   } else
     TovelsFolder = platform::ReadTovelsFolderSetting();
 
-  if (auto error = ReadTovel(line.file)) {
+  if (auto error = ReadTovel(platform::PathFromUtf8(line.file))) {
     std::cerr << *error << "\n";
     return false;
   }
@@ -211,14 +213,15 @@ int RunBatch(const CommandLine& line)
   if (!LoadTovelForBatch(line)) return 1;
   std::optional<std::string> error;
   if (line.format == "acorn")
-    error = platform::WriteFileSafely(line.output,
+    error = platform::WriteFileSafely(platform::PathFromUtf8(line.output),
                                       FormatAcornTovel(TheTovel, acorn.directory, acorn.size));
   else if (line.format == "mac")
-    error = platform::WriteFileSafely(line.output, FormatMacTovel(TheTovel, BitmapImages));
+    error = platform::WriteFileSafely(platform::PathFromUtf8(line.output),
+                                      FormatMacTovel(TheTovel, BitmapImages));
   else
     // As Save writes it, refusing what it refuses: a line too long to
     // read back.
-    error = WriteTovel(line.output);
+    error = WriteTovel(platform::PathFromUtf8(line.output));
   if (error) {
     std::cerr << *error << "\n";
     return 1;

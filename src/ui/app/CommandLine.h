@@ -8,9 +8,9 @@
 struct CommandLine {
   enum class Mode { Editor, Export, Render, Help, Version };
   Mode mode = Mode::Editor;
-  std::string file;         // the tovel to open or export (native path)
+  std::string file;         // the tovel to open or export (UTF-8: platform::PathFromUtf8)
   std::string format;       // export form: "native", "acorn" or "mac"
-  std::string output;       // export or render target (native path)
+  std::string output;       // export or render target (UTF-8, as file)
   int zoom = 1;             // render: 1 to 4
   bool labels = true;       // render: draw the label items
   std::string tovelsFolder; // overrides the settings file when not empty

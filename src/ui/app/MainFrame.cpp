@@ -10,6 +10,7 @@
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
 #include "model/TovelChange.h"
+#include "platform/Paths.h"
 #include "resources/AppImages.h"
 #include "resources/CommandTable.h"
 #include "resources/ResourceIds.h"
@@ -27,7 +28,7 @@ public:
     if (files.empty()) return false;
     // Open after the drop has finished, so that no question is asked while
     // the drag is still in progress.
-    const std::filesystem::path path(files[0].utf8_string());
+    const std::filesystem::path path = platform::PathFromUtf8(files[0].utf8_string());
     m_frame->CallAfter([frame = m_frame, path] { frame->OpenTovelFile(path); });
     return true;
   }

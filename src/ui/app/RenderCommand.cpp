@@ -17,6 +17,7 @@
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
 #include "platform/FileIo.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int WritePage(const CommandLine& line)
   }
   std::string bytes(png.GetLength(), '\0');
   png.CopyTo(bytes.data(), bytes.size());
-  if (auto error = platform::WriteFileSafely(line.output, bytes)) {
+  if (auto error = platform::WriteFileSafely(platform::PathFromUtf8(line.output), bytes)) {
     std::cerr << *error << "\n";
     return 1;
   }

@@ -8,6 +8,7 @@
 #include "bitmaps/PictureLoading.h"
 #include "model/Tovel.h"
 #include "platform/Ini.h"
+#include "platform/Paths.h"
 #include "platform/Windows1252.h"
 #include "resources/ResourceIds.h"
 
@@ -44,7 +45,7 @@ bool CTovelCreatorApp::OnInit()
   frame->Show();
   frame->Update();
   if (!m_commandLine.file.empty()) {
-    const std::filesystem::path file = m_commandLine.file;
+    const std::filesystem::path file = platform::PathFromUtf8(m_commandLine.file);
     frame->CallAfter([frame, file] { frame->ReadTovel(file); });
   }
   return true;

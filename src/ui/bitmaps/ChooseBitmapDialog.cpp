@@ -15,6 +15,7 @@
 #include "bitmaps/BitmapSlotButton.h"
 #include "bitmaps/NewFolderDialog.h"
 #include "model/Tovel.h"
+#include "platform/FileIo.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
 #include "platform/Windows1252.h"
@@ -175,7 +176,8 @@ void CChooseBitmapDialog::FillTree()
                            new TreeName(*folderModel, folder));
     m_tree->SetItemImage(folderItem, m_openFolderImage, wxTreeItemIcon_Expanded);
     m_tree->SetItemImage(folderItem, m_openFolderImage, wxTreeItemIcon_SelectedExpanded);
-    for (const std::string& file : platform::ListFiles(tovels / folder, "*.BMP")) {
+    for (const std::string& file :
+         platform::ListFiles(tovels / platform::PathFromUtf8(folder), "*.BMP")) {
       const auto fileModel = platform::Utf8ToCp1252(file);
       if (!fileModel || !UsableInBitmapName(*fileModel)) continue;
       m_tree->AppendItem(folderItem, ToWx(*fileModel), m_fileImage, m_fileImage,
@@ -401,8 +403,8 @@ void CChooseBitmapDialog::CopyBitmap()
   // GTK's chooser does not know a path that was set while it was never
   // shown (as when a dialog is answered by a script); the dialog still does.
   if (chosen.empty()) chosen = chooser.wxFileDialogBase::GetPath();
-  const fs::path source(chosen.utf8_string());
-  const std::string fileName = source.filename().string();
+  const fs::path source = platform::PathFromUtf8(chosen.utf8_string());
+  const std::string fileName = platform::Utf8FromPath(source.filename());
   if (auto problem = CopiedBitmapNameProblem(fileName)) {
     messages::Show(this, wxString::FromUTF8(*problem), messages::WarningCaption,
                    wxOK | wxICON_WARNING);
@@ -410,10 +412,11 @@ void CChooseBitmapDialog::CopyBitmap()
   }
   // The target lies directly in the chosen folder of the tovels folder: the
   // name checked above holds no separator.
-  const fs::path folderPath = platform::NativePath(TovelsFolder) / NameOf(m_tree, folder).Native;
-  const fs::path target = folderPath / fileName;
-  const wxString question = "Copy " + wxString::FromUTF8(source.string()) + " to " +
-                            wxString::FromUTF8(target.string()) + "?";
+  const fs::path folderPath =
+      platform::NativePath(TovelsFolder) / platform::PathFromUtf8(NameOf(m_tree, folder).Native);
+  const fs::path target = folderPath / source.filename();
+  const wxString question = "Copy " + wxString::FromUTF8(platform::DisplayPath(source)) + " to " +
+                            wxString::FromUTF8(platform::DisplayPath(target)) + "?";
   if (messages::Show(this, question, messages::ConfirmationCaption,
                      wxOK | wxCANCEL | wxICON_QUESTION) != wxID_OK)
     return;

@@ -27,7 +27,7 @@ void CMainFrame::OnOpen(wxCommandEvent&)
   const auto folder = platform::NativePath(TovelsFolder);
   COpenTovelDialog dialog(this, platform::ListFiles(folder, "*."));
   if (dialog.ShowModal() != wxID_OK) return;
-  ReadTovel(folder / dialog.ChosenName());
+  ReadTovel(folder / platform::PathFromUtf8(dialog.ChosenName()));
 }
 
 void CMainFrame::OnSetTovelsDirectory(wxCommandEvent&)

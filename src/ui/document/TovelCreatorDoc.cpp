@@ -15,7 +15,7 @@ const wxString UntitledTitle = "Untitled";
 
 wxString FromPath(const std::filesystem::path& path)
 {
-  return wxString::FromUTF8(path.string());
+  return wxString::FromUTF8(platform::Utf8FromPath(path));
 }
 
 } // namespace
@@ -92,7 +92,7 @@ std::filesystem::path CTovelCreatorDoc::AskSavePath(const wxString& title,
   // GTK's chooser does not know a path that was set while it was never
   // shown (as when a dialog is answered by a script); the dialog still does.
   if (path.empty()) path = dialog.wxFileDialogBase::GetPath();
-  return std::filesystem::path(path.utf8_string());
+  return platform::PathFromUtf8(path.utf8_string());
 }
 
 void CTovelCreatorDoc::OnSave(wxCommandEvent&)

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string_view>
 
 #include "bitmaps/BitmapLoading.h"
 #include "common/TempFolder.h"
@@ -34,7 +35,14 @@ std::string Denied(const std::string& path)
 TEST(NonRegularFiles, AreUnreadableAndNeverWaitedOn)
 {
   TempFolder folder("tovel-pipes");
+#ifdef _WIN32
+  // Every folder holds the names of the devices; a folder is no file either.
+  const std::vector<fs::path> others = {folder.Path() / "NUL", folder.Path() / "con.bmp",
+                                        folder.Path() / "COM1.bmp", "\\\\.\\NUL", folder.Path()};
+#else
   const UnwrittenPipe pipe(folder.Path() / "pipe.bmp");
+  const std::vector<fs::path> others = {pipe.Path(), "/dev/null"};
+#endif
   const std::vector<Reader> readers = {
       {"tovel", [](const fs::path& path) { return ReadTovelFile(path).Error; }, Denied},
       {"bitmap",
@@ -65,10 +73,18 @@ TEST(NonRegularFiles, AreUnreadableAndNeverWaitedOn)
        },
        [](const std::string&) { return std::string("C:\\"); }},
   };
-  for (const fs::path& file : {pipe.Path(), fs::path("/dev/null")}) {
-    for (const Reader& reader : readers)
+  for (const fs::path& file : others) {
+    for (const Reader& reader : readers) {
+#ifdef _WIN32
+      // The bitmap loader asks the file system first, which knows no file
+      // by a device's name.
+      if (std::string_view(reader.Name) == "bitmap") continue;
+#endif
       EXPECT_EQ(reader.Outcome(file), reader.Expected(file.string()))
           << reader.Name << ", " << file;
+    }
   }
+#ifndef _WIN32
   EXPECT_FALSE(pipe.WasOpened());
+#endif
 }
