@@ -14,7 +14,9 @@
 ; of it again. Silent use: /S, with /CurrentUser or /AllUsers and /D=FOLDER
 ; (last, without quotes).
 
-Unicode true
+; A 64-bit installer for the 64-bit program: it sees the 64-bit registry and
+; program folder as they are.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP "TovelCreator"

@@ -29,5 +29,10 @@ RunResult RunTovelcreator(const std::string& arguments, const std::filesystem::p
   const int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.err = ReadFileText(errFile);
+  // A Windows program ends its lines as Windows does.
+  if (RunsOtherProgram()) {
+    for (auto at = run.err.find("\r\n"); at != std::string::npos; at = run.err.find("\r\n", at))
+      run.err.erase(at, 1);
+  }
   return run;
 }

@@ -33,7 +33,7 @@ export DEBIAN_FRONTEND=noninteractive
 # --- Debian packages ---------------------------------------------------------
 packages=(g++-mingw-w64-x86-64 wine wine64 nsis libz-mingw-w64-dev dpkg-dev
           cmake make xvfb xauth xdotool zip unzip libgtest-dev googletest
-          imagemagick xz-utils curl)
+          imagemagick xz-utils curl locales)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -72,7 +72,8 @@ step "renders: same pixels outside text"
 for sample in "$SAMPLES"/*; do
   [ -f "$sample" ] || continue
   name=$(basename "$sample")
-  NO_AT_BRIDGE=1 KESTRO2_INI=/nonexistent "$LINUX/tovelcreator" --render "$SCRATCH/$name.linux.png" \
+  # The toolkit's font caches live until the end: no leak report for them.
+  ASAN_OPTIONS=detect_leaks=0 NO_AT_BRIDGE=1 KESTRO2_INI=/nonexistent "$LINUX/tovelcreator" --render "$SCRATCH/$name.linux.png" \
     --tovels-folder "$SAMPLES" "$sample"
   wine "$EXE" --render "$SCRATCH/$name.windows.png" --tovels-folder "$SAMPLES" "$sample"
   tools/windows/compare-render.py "$SCRATCH/$name.linux.png" "$SCRATCH/$name.windows.png" "$sample" ||
