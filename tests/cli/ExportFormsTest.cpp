@@ -129,10 +129,11 @@ TEST_F(ExportForms, MacintoshReadsBitmapSizesFromTheTovelsFolder)
   EXPECT_EQ(lines[5], "-1,-1,-1;");
 }
 
+// Named pipes in the file system and /dev are POSIX; the Windows core tests
+// check that Windows' devices are refused.
+#ifndef _WIN32
 TEST_F(ExportForms, PipesAndDevicesAreUnreadableAndNeverWaitedOn)
 {
-  if (RunsOtherProgram())
-    GTEST_SKIP() << "named pipes and /dev are POSIX; the Windows core tests refuse its devices";
   fs::create_directories(m_dir / "pipes");
   const UnwrittenPipe bitmap(m_dir / "pipes" / "pipe.bmp");
   const fs::path in = m_temp.Write("Piped", "0;1;\r\npipes\\pipe.bmp;\r\n");
@@ -154,6 +155,7 @@ TEST_F(ExportForms, PipesAndDevicesAreUnreadableAndNeverWaitedOn)
   EXPECT_FALSE(bitmap.WasOpened());
   EXPECT_FALSE(tovel.WasOpened());
 }
+#endif
 
 TEST_F(ExportForms, DetailsTheDialogWouldRefuseStopTheExport)
 {

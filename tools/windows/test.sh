@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # make windows-test: checks the Windows program under Wine, headless.
 #  1. the core tests, cross-built, under Wine (tools/windows/run-core-tests.sh);
-#  2. the command-line tests, driving the Windows program under Wine;
+#  2. the command-line tests, cross-built, under Wine, running the Windows
+#     program;
 #  3. the samples exported by the Windows and the Linux program: same bytes;
 #  4. the samples rendered by both: same pixels outside text;
 #  5. the editor starts with a sample, shows its window and closes;
 #  6. the installer, silent, per user and for all users, and its uninstaller;
 #  7. the packages: one program file needing only Windows' own DLLs.
 # Expects `make windows` (the Windows build) to have run; builds the Linux
-# test programs in build/test when they are missing.
+# program to compare with in build/test when it is missing.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 ROOT=$PWD
@@ -23,12 +24,12 @@ failures=()
 step() { echo; echo "== $*"; }
 failed() { echo "FAILED: $*"; failures+=("$*"); }
 
-cmake --build "$OUT" -j "$JOBS" --target core_tests
+cmake --build "$OUT" -j "$JOBS" --target core_tests cli_tests
 tools/install-deps.sh
 if [ ! -e "$LINUX/CMakeCache.txt" ]; then
   cmake -S . -B "$LINUX" -DCMAKE_BUILD_TYPE=Debug -DTOVEL_SANITIZE=ON -DTOVEL_WERROR=ON >/dev/null
 fi
-cmake --build "$LINUX" -j "$JOBS" --target cli_tests tovelcreator
+cmake --build "$LINUX" -j "$JOBS" --target tovelcreator
 
 # One private Wine prefix for everything here, and one X display.
 SCRATCH=$(mktemp -d /tmp/tovel-windows-test.XXXXXX)
@@ -48,8 +49,8 @@ wineserver -w
 step "core tests under Wine"
 tools/windows/run-core-tests.sh "$OUT" || failed "core tests"
 
-step "command-line tests, driving the Windows program"
-TOVEL_TEST_PROGRAM="wine $EXE" "$LINUX/tests/cli_tests" --gtest_brief=1 || failed "command-line tests"
+step "command-line tests under Wine"
+wine "$OUT/tests/cli_tests.exe" --gtest_brief=1 || failed "command-line tests"
 
 step "exports: same bytes as the Linux program"
 for sample in "$SAMPLES"/*; do
