@@ -41,16 +41,25 @@ void FillRect(wxDC& dc, const wxRect& r, const wxColour& colour)
   dc.DrawRectangle(r);
 }
 
-// The system font, made smaller where it is too tall for the header band,
-// so that the labels are not cut.
-wxFont HeaderFont(const wxDC& dc)
+// The system font, made smaller where it is too tall for the header band
+// or the widest label too wide for its column, so that the labels are not
+// cut. A face that does not scale (the bitmap "System" font of Windows)
+// gives way to the dialog font, which does.
+wxFont HeaderFont(const wxDC& dc, int columnWidth)
 {
   wxFont font = wxSystemSettings::GetFont(wxSYS_SYSTEM_FONT);
+  wxSize previous;
   for (int attempt = 0; attempt < 8; ++attempt) {
     wxCoord width = 0;
     wxCoord height = 0;
     dc.GetTextExtent("on/fd", &width, &height, nullptr, nullptr, &font);
-    if (height < ItemListHeaderHeight) break;
+    if (height < ItemListHeaderHeight && width <= columnWidth) break;
+    if (wxSize(width, height) == previous) {
+      font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+      previous = wxSize();
+      continue;
+    }
+    previous = wxSize(width, height);
     font.SetFractionalPointSize(font.GetFractionalPointSize() * 0.9);
   }
   return font;
@@ -231,7 +240,7 @@ void CObjectsView::PaintHeader(wxDC& dc, int width)
 
   // The picture columns: off, on (or forward for a motor), off, reverse.
   static const wxString labels[4] = {"off", "on/fd", "off", "rev"};
-  wxDCFontChanger labelFont(dc, HeaderFont(dc));
+  wxDCFontChanger labelFont(dc, HeaderFont(dc, HeaderLabelRect(1, m_rowHeight).Width()));
   dc.SetTextForeground(*wxBLACK);
   for (int column = 0; column < 4; ++column) {
     DrawCentred(dc, labels[column], ToWxRect(HeaderLabelRect(column, m_rowHeight)));
