@@ -3,6 +3,9 @@
 # make test  installs what is missing, builds with the sanitizers and runs
 #            every test in parallel (each window test on its own Xvfb).
 # make bench builds and runs the painting benchmark.
+# make windows       cross-builds the Windows program, its installer and a zip
+#                    into build/windows (the first run builds the libraries).
+# make windows-test  runs the Windows tests under Wine (see tools/windows/test.sh).
 # make fuzz  builds the fuzz targets with clang and runs each for
 #            FUZZ_SECONDS seconds (see docs/reliability.md).
 
@@ -15,7 +18,7 @@ XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps run test bench fuzz build-run build-test clean
+.PHONY: all deps run test bench fuzz build-run build-test windows windows-test clean
 
 all: build-run
 
@@ -49,6 +52,12 @@ fuzz:
 	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 	tools/run-fuzz.sh build/fuzz $(FUZZ_SECONDS)
+
+windows:
+	tools/windows/build.sh
+
+windows-test: windows
+	tools/windows/test.sh
 
 clean:
 	rm -rf build

@@ -10,8 +10,9 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 
 set(TOVEL_MINGW x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOVEL_MINGW}-gcc)
-set(CMAKE_CXX_COMPILER ${TOVEL_MINGW}-g++)
+# The POSIX thread model, as the libraries were built with (deps.sh).
+set(CMAKE_C_COMPILER ${TOVEL_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TOVEL_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${TOVEL_MINGW}-windres)
 
 # The try_compile checks read this file again: hand them the prefixes.
@@ -31,3 +32,5 @@ endif()
 
 # One program file that needs no DLL beyond those Windows ships.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# The released program carries no symbols.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

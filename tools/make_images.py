@@ -4,8 +4,11 @@
 Run from anywhere: python3 tools/make_images.py [--preview FOLDER]
 It writes src/ui/resources/ToolbarImages.h next to this tools/ folder: the
 two toolbar strips (19 pictures of 16 x 15 and of 24 x 23) and the
-application icon (32 x 32 and 16 x 16) as XPM images. With --preview it
-also writes enlarged PNG pictures of them into FOLDER for looking at.
+application icon (32 x 32 and 16 x 16) as XPM images. It also writes the
+same icon as data/windows/tovelcreator.ico for the Windows program: the
+16 and 32 pixel drawings and the 32 pixel one doubled to 64 and 256, so
+that large views of it stay crisp. With --preview it also writes enlarged
+PNG pictures of them into FOLDER for looking at.
 
 Every picture is drawn here from simple shapes. A shape is given in the
 coordinates of the small 16 x 15 picture and drawn at a scale (1 for the
@@ -642,6 +645,36 @@ def png_bytes(rows):
             chunk(b"IEND", b""))
 
 
+def rgba_png_bytes(pic, zoom=1):
+    """A PNG with transparency of a picture, each pixel zoom x zoom."""
+    rows = []
+    for row in pic.rows:
+        line = b"".join((bytes(RGB[ch]) + b"\xff") if ch != NONE else b"\0\0\0\0"
+                        for ch in row for _ in range(zoom))
+        rows += [b"\0" + line] * zoom
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    ihdr = struct.pack(">IIBBBBB", pic.width * zoom, pic.height * zoom, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) +
+            chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+
+
+def ico_bytes(entries):
+    """A Windows icon file of (picture, zoom) entries, each stored as PNG."""
+    images = [(pic.width * zoom, rgba_png_bytes(pic, zoom)) for pic, zoom in entries]
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    directory, data = b"", b""
+    for size, png in images:
+        side = 0 if size >= 256 else size  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(png), offset + len(data))
+        data += png
+    return header + directory + data
+
+
 def write_preview(path, images, zoom, gap=4, background=(236, 233, 216)):
     """The images in a row on a toolbar-like background, each pixel zoom x zoom."""
     width = sum(i.width for i in images) + gap * (len(images) + 1)
@@ -678,6 +711,11 @@ def main(argv):
     with open(out, "w", newline="\n") as f:
         f.write(header_text(side_by_side(small), side_by_side(large), icon, icon_small))
     print("wrote", out)
+    ico = os.path.join(root, "data", "windows", "tovelcreator.ico")
+    os.makedirs(os.path.dirname(ico), exist_ok=True)
+    with open(ico, "wb") as f:
+        f.write(ico_bytes([(icon_small, 1), (icon, 1), (icon, 2), (icon, 8)]))
+    print("wrote", ico)
     if preview:
         os.makedirs(preview, exist_ok=True)
         write_preview(os.path.join(preview, "toolbar-small.png"), small, 4)

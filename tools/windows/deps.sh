@@ -17,6 +17,10 @@ set -euo pipefail
 # Bump when the way the libraries are built changes.
 RECIPE=r1
 TARGET=x86_64-w64-mingw32
+# The POSIX thread model of MinGW-w64's GCC: its C++ library has std::mutex
+# and std::thread, which GoogleTest needs. Everything is built with it.
+CC_WIN="$TARGET-gcc-posix"
+CXX_WIN="$TARGET-g++-posix"
 JOBS=${JOBS:-$(nproc)}
 CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/tovelcreator
 
@@ -76,7 +80,7 @@ png_version=$(source_version libpng1.6)
 jpeg_version=$(source_version libjpeg-turbo)
 zlib_version=$(dpkg-query -W -f='${Version}' libz-mingw-w64-dev)
 gtest_version=$(dpkg-query -W -f='${Version}' libgtest-dev)
-gcc_version=$($TARGET-g++ -dumpversion)
+gcc_version=$($CXX_WIN -dumpversion)
 for v in wx_version png_version jpeg_version; do
   if [ -z "${!v}" ]; then
     say "cannot find the Debian source package for ${v%_version}: is the network reachable?"
@@ -94,7 +98,7 @@ exec 9>"$CACHE/.lock"
 flock 9
 
 toolchain_args=(-DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=AMD64
-                -DCMAKE_C_COMPILER=$TARGET-gcc -DCMAKE_CXX_COMPILER=$TARGET-g++
+                -DCMAKE_C_COMPILER=$CC_WIN -DCMAKE_CXX_COMPILER=$CXX_WIN
                 -DCMAKE_RC_COMPILER=$TARGET-windres
                 -DCMAKE_FIND_ROOT_PATH=/usr/$TARGET -DCMAKE_BUILD_TYPE=Release)
 
@@ -114,7 +118,7 @@ if [ ! -e "$WX_PREFIX/.complete" ]; then
 
   png_src=$(fetch_source libpng1.6 "$png_version" libpng1.6-)
   (cd "$png_src" && ./configure -q --host=$TARGET --prefix="$WX_PREFIX" \
-      --disable-shared --enable-static \
+      --disable-shared --enable-static CC="$CC_WIN" \
       CPPFLAGS="-I/usr/$TARGET/include" LDFLAGS="-L/usr/$TARGET/lib" >&2 &&
    make -s -j "$JOBS" >&2 && make -s install >&2)
 
@@ -133,7 +137,7 @@ if [ ! -e "$WX_PREFIX/.complete" ]; then
       --without-libtiff --without-expat --without-regex --without-liblzma --without-opengl \
       --disable-webview --disable-mediactrl --disable-stc --disable-richtext \
       --disable-ribbon --disable-propgrid --disable-aui --disable-html \
-      --disable-xrc --disable-svg \
+      --disable-xrc --disable-svg CC="$CC_WIN" CXX="$CXX_WIN" \
       CPPFLAGS="-I$WX_PREFIX/include" LDFLAGS="-L$WX_PREFIX/lib" >&2 &&
    make -s -j "$JOBS" >&2 && make -s install >&2)
 

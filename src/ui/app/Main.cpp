@@ -4,6 +4,7 @@
 #include <wx/init.h>
 
 #include "app/CommandLine.h"
+#include "app/ProgramStart.h"
 #include "app/ToolkitStart.h"
 #include "app/TovelCreatorApp.h"
 
@@ -11,8 +12,9 @@ wxIMPLEMENT_APP_NO_MAIN(CTovelCreatorApp);
 
 int main(int argc, char** argv)
 {
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const CommandLineParse parse = ParseCommandLine(arguments);
+  const CommandLineParse parse = ParseCommandLine(ProgramArguments(argc, argv));
+  // The editor itself prints nothing; its messages are windows.
+  if (!parse.error.empty() || parse.line.mode != CommandLine::Mode::Editor) ConnectToConsole();
   if (!parse.error.empty()) return ReportUsageError(parse.error);
   if (parse.line.mode == CommandLine::Mode::Render) return RunRender(parse.line, argc, argv);
   if (parse.line.mode != CommandLine::Mode::Editor) return RunBatch(parse.line);

@@ -16,6 +16,10 @@ wxString AppTitle()
 
 int Show(wxWindow* parent, const wxString& text, const wxString& caption, long style)
 {
+  // Without an icon of its own a box would get the toolkit's default one
+  // (information, or a question mark with Yes and No): a box meant to have
+  // none says so.
+  if ((style & wxICON_MASK) == 0) style |= wxICON_NONE;
   wxMessageDialog dialog(parent, text, caption, style);
   return dialog.ShowModal();
 }

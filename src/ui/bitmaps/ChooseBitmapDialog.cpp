@@ -8,6 +8,7 @@
 #include <wx/imaglist.h>
 #include <wx/treectrl.h>
 
+#include "app/DialogFont.h"
 #include "app/Messages.h"
 #include "app/ModelText.h"
 #include "bitmaps/BitmapSet.h"
@@ -70,6 +71,7 @@ CChooseBitmapDialog::CChooseBitmapDialog(wxWindow* parent, bool manageMode, int 
                wxCAPTION),
       m_manageMode(manageMode)
 {
+  UseDialogFont(*this);
   CreateControls();
   // A slot that holds no bitmap cannot be chosen: no picture is.
   CheckRadio(preselect >= 0 && preselect < BitmapCount ? ids::ChooseBitmapSlot0 + preselect

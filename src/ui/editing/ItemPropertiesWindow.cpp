@@ -10,6 +10,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "app/DialogFont.h"
 #include "app/Messages.h"
 #include "app/ModelText.h"
 #include "bitmaps/BitmapPicker.h"
@@ -78,6 +79,7 @@ int InitialSlot(const std::string& entry)
 CItemPropertiesWindow::CItemPropertiesWindow(wxWindow* parent)
     : wxDialog(parent, ids::ItemPropertiesDialog, "Item Properties")
 {
+  UseDialogFont(*this);
   CreateControls();
   CentreOnParent();
 

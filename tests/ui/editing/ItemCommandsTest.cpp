@@ -82,7 +82,7 @@ TEST_F(ItemCommands, EraseAnsweredCancelChangesNothing)
   wxTEST_DIALOG(Command(ids::Erase), ExpectDialog<wxMessageDialog>([](wxMessageDialog* box) {
                   EXPECT_EQ(box->GetMessage(), EraseQuestion);
                   EXPECT_EQ(box->GetTitle(), messages::WarningCaption);
-                  EXPECT_EQ(box->GetMessageDialogStyle() & wxICON_MASK, 0) << "no icon";
+                  EXPECT_EQ(box->GetMessageDialogStyle() & wxICON_MASK, wxICON_NONE) << "no icon";
                   return wxID_CANCEL;
                 }));
   EXPECT_EQ(TheTovel, before);
