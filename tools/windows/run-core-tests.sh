@@ -4,9 +4,11 @@
 #
 #   tools/windows/run-core-tests.sh BUILD_DIR [GTEST_ARGS...]
 #
-# BUILD_DIR holds tests/core_tests.exe, e.g. from
-#   cmake -S . -B build/win-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-posix-threads.cmake \
+# BUILD_DIR holds tests/core_tests.exe: build/windows after make windows-test,
+# or the core alone, with GTEST_PREFIX as tools/windows/deps.sh prints it:
+#   cmake -S . -B build/win-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 #         -DTOVEL_BUILD_UI=OFF -DGTEST_PREFIX=...
+#   cmake --build build/win-tests -j2 --target core_tests
 #
 # Wine runs in a private prefix in a temporary folder, removed afterwards.
 # Its ANSI code page is 1251 (Cyrillic), not 1252: file names that the

@@ -63,7 +63,7 @@ bool Overwrite(HANDLE file, std::string_view bytes)
 
 DWORD AttributesOf(const std::filesystem::path& path)
 {
-  return ::GetFileAttributesW(path.c_str());
+  return FileAttributes(path);
 }
 
 bool IsFolder(DWORD attributes)
@@ -207,9 +207,11 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& shownTar
   const std::filesystem::path target = FinalPath(shownTarget);
   if (IsWriteProtected(target))
     return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(shownTarget));
-  // A device or a folder is never replaced by a file.
+  // A device, a pipe or a folder is never replaced by a file.
   const DWORD existing = AttributesOf(target);
-  if (IsFolder(existing) || NamesDevice(target))
+  const bool unknown =
+      existing == INVALID_FILE_ATTRIBUTES && ::GetLastError() == ERROR_ACCESS_DENIED;
+  if (unknown || IsFolder(existing) || NamesDevice(target))
     return FileErrorMessage(FileErrorCause::AccessDenied, DisplayPath(shownTarget));
 
   const auto folder = target.has_parent_path() ? target.parent_path() : ".";

@@ -25,10 +25,10 @@ bool ShownNameLess(std::string_view a, std::string_view b);
 // Native names of the regular files directly in `folder`, symbolic links to
 // regular files included, whose names match `pattern`, in the order of
 // ShownNameLess. A native name is the name's bytes on POSIX and its UTF-8
-// text on Windows; PathFromUtf8 turns it back into a path on both. Every such file is listed: a name that is not valid UTF-8 is
-// read as Windows-1252 (NativeNameToUtf8) for matching and sorting, and one
-// that Windows-1252 cannot hold is matched on its UTF-8 text. Nothing is
-// opened. A folder that is missing or cannot be read gives an empty list.
+// text on Windows; PathFromUtf8 turns it back into a path on both. Every such file is listed: a
+// name that is not valid UTF-8 is read as Windows-1252 (NativeNameToUtf8) for matching and sorting,
+// and one that Windows-1252 cannot hold is matched on its UTF-8 text. Nothing is opened. A folder
+// that is missing or cannot be read gives an empty list.
 std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view pattern);
 
 // Native names of the folders directly in `folder` (links to folders

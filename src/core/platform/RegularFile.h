@@ -21,6 +21,12 @@ namespace platform {
 // GetLastError says why.
 FileHandle OpenRegularFile(const std::filesystem::path& path);
 
+// GetFileAttributesW, except that what is there but is neither a file nor a
+// folder (Wine shows the pipes and devices of the system it runs on so: the
+// call fails with ERROR_INVALID_PARAMETER or ERROR_INVALID_FUNCTION) fails
+// with ERROR_ACCESS_DENIED, as a file that cannot be read or replaced.
+unsigned long FileAttributes(const std::filesystem::path& path);
+
 // Whether the last name of the path is one of the devices that every folder
 // holds on Windows ("CON", "prn.txt", "COM1", ...) or the path is in the
 // device namespace ("\\.\").

@@ -27,13 +27,24 @@ bool NamesDevice(const std::filesystem::path& path)
          stem[3] >= L'1' && stem[3] <= L'9';
 }
 
+unsigned long FileAttributes(const std::filesystem::path& path)
+{
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION)
+      ::SetLastError(ERROR_ACCESS_DENIED);
+  }
+  return attributes;
+}
+
 FileHandle OpenRegularFile(const std::filesystem::path& path)
 {
   if (NamesDevice(path)) {
     ::SetLastError(ERROR_ACCESS_DENIED);
     return FileHandle();
   }
-  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  const DWORD attributes = FileAttributes(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) return FileHandle();
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
     ::SetLastError(ERROR_ACCESS_DENIED);
