@@ -34,9 +34,11 @@ cmake --build "$LINUX" -j "$JOBS" --target tovelcreator
 # One private Wine prefix for everything here, and one X display.
 SCRATCH=$(mktemp -d /tmp/tovel-windows-test.XXXXXX)
 export WINEPREFIX=$SCRATCH/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-Xvfb :$$ -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a display number that is free and says which.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$SCRATCH/display" 2>/dev/null &
 XVFB_PID=$!
-export DISPLAY=:$$
+for _ in $(seq 100); do [ -s "$SCRATCH/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$SCRATCH/display")
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   kill "$XVFB_PID" 2>/dev/null || true
