@@ -206,6 +206,19 @@ TEST_F(ExportForms, DetailsTheDialogWouldRefuseStopTheExport)
   EXPECT_FALSE(fs::exists(m_out));
 }
 
+TEST_F(ExportForms, OnlyTheMacintoshFormReadsTheBitmaps)
+{
+  const fs::path in = m_temp.Write("Gone", "0;1;\r\ngone\\none.bmp;\r\n");
+  for (const char* form : {"native", "acorn", "mac"}) {
+    const RunResult run =
+        Tovelcreator(std::string("--export ") + form + " --output " + Quoted(m_out) +
+                     " --tovels-folder " + Quoted(m_dir) + " " + Quoted(in));
+    EXPECT_EQ(run.status, 0) << form << ": " << run.err;
+    EXPECT_EQ(run.err.find("none.bmp") != std::string::npos, std::string(form) == "mac")
+        << form << ": " << run.err;
+  }
+}
+
 TEST_F(ExportForms, ExportsLeaveTheInputFileAlone)
 {
   for (const char* sample : {"Conveyor", "Lighthouse", "PumpHouse"}) {

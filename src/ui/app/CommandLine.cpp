@@ -171,6 +171,8 @@ int ReportUsageError(const std::string& error)
   return 2;
 }
 
+// Reads the tovel for an export. Only the Macintosh form depends on the
+// bitmaps (their sizes), so only it reads them.
 bool LoadTovelForBatch(const CommandLine& line)
 {
   if (line.tovelsFolderGiven) {
@@ -183,7 +185,9 @@ bool LoadTovelForBatch(const CommandLine& line)
     std::cerr << *error << "\n";
     return false;
   }
-  for (const auto& problem : LoadAllBitmapSlots()) std::cerr << "Warning: " << problem << "\n";
+  if (line.format == "mac") {
+    for (const auto& problem : LoadAllBitmapSlots()) std::cerr << "Warning: " << problem << "\n";
+  }
   return true;
 }
 
