@@ -114,7 +114,7 @@ if [ ! -e "$WX_PREFIX/.complete" ]; then
   WORK=$(mktemp -d "$CACHE/work.XXXXXX")
   trap 'rm -rf "$WORK"' EXIT
   say "building libpng $png_version, libjpeg-turbo $jpeg_version and wxWidgets $wx_version for Windows"
-  say "(once per machine: about 20 minutes on 2 cores; kept in $WX_PREFIX)"
+  say "(once per machine: about 10 minutes on 2 cores; kept in $WX_PREFIX)"
 
   png_src=$(fetch_source libpng1.6 "$png_version" libpng1.6-)
   (cd "$png_src" && ./configure -q --host=$TARGET --prefix="$WX_PREFIX" \
