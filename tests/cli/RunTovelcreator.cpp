@@ -5,6 +5,8 @@
 #ifdef _WIN32
 #include <vector>
 #include <windows.h>
+
+#include "platform/WideText.h"
 #else
 #include <cstdlib>
 #include <sys/wait.h>
@@ -13,16 +15,6 @@
 #ifdef _WIN32
 
 namespace {
-
-std::wstring Wide(const std::string& utf8)
-{
-  if (utf8.empty()) return {};
-  const int size =
-      ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-  return wide;
-}
 
 // The words of a shell-like argument string: blanks separate them, single
 // quotes keep blanks and make '' an empty word.
@@ -83,7 +75,8 @@ RunResult RunTovelcreator(const std::string& arguments, const std::filesystem::p
   const HANDLE out =
       ::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
   std::wstring command = QuotedArgument(std::filesystem::path(TOVEL_EXECUTABLE).wstring());
-  for (const std::string& word : Words(arguments)) command += L" " + QuotedArgument(Wide(word));
+  for (const std::string& word : Words(arguments))
+    command += L" " + QuotedArgument(platform::WideFromUtf8(word));
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

@@ -2,25 +2,13 @@
 
 #ifdef _WIN32
 #include <cstdio>
-#include <io.h>
 #include <windows.h>
 
 #include <shellapi.h>
-#endif
 
-#ifdef _WIN32
+#include "platform/WideText.h"
 
 namespace {
-
-std::string Utf8FromWide(const wchar_t* text)
-{
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.pop_back(); // the terminating zero
-  return utf8;
-}
 
 // Whether a standard handle leads somewhere already (a file, a pipe, a
 // console), as when the output is redirected.
@@ -39,7 +27,7 @@ std::vector<std::string> ProgramArguments(int, char**)
   int count = 0;
   wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   if (wide == nullptr) return arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(Utf8FromWide(wide[i]));
+  for (int i = 1; i < count; ++i) arguments.push_back(platform::Utf8FromWide(wide[i]));
   ::LocalFree(wide);
   return arguments;
 }
