@@ -3,10 +3,9 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dcclient.h>
-#include <wx/image.h>
 #include <wx/settings.h>
 
-#include "resources/TitlePicture.h"
+#include "resources/AppImages.h"
 
 namespace {
 
@@ -28,13 +27,6 @@ constexpr int AboutTextLift = 32;
 constexpr int OkWidth = 80;
 constexpr int OkHeight = 22;
 constexpr int OkTopGap = 5;
-
-// The title picture, decoded once: every About window shows it again.
-const wxImage& TitlePicture()
-{
-  static const wxImage picture(TitlePictureXpm);
-  return picture;
-}
 
 } // namespace
 

@@ -17,8 +17,8 @@
 
 #include "app/MainFrame.h"
 #include "app/SplashWindow.h"
+#include "resources/AppImages.h"
 #include "resources/ResourceIds.h"
-#include "resources/TitlePicture.h"
 #include "support/FrameFixture.h"
 
 // Rectangles in failure messages.
@@ -324,7 +324,7 @@ TEST_F(SplashWindowTest, WindowsAreThePictureAndTheAboutStripCentredOnScreen)
 
 TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
 {
-  const wxImage picture = wxBitmap(TitlePictureXpm).ConvertToImage();
+  const wxImage& picture = TitlePicture();
   ASSERT_EQ(picture.GetSize(), wxSize(502, 302));
 
   CSplashWindow* splash = Show(false);
@@ -371,7 +371,7 @@ TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
 
 TEST_F(SplashWindowTest, TitlePictureFitsA256ColourTableAndKeepsTheVersionCornerPlain)
 {
-  const wxImage picture = wxBitmap(TitlePictureXpm).ConvertToImage();
+  const wxImage& picture = TitlePicture();
   std::set<std::tuple<int, int, int>> colours;
   for (int y = 0; y < picture.GetHeight(); ++y)
     for (int x = 0; x < picture.GetWidth(); ++x)
