@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ProgramStart.h"
+#include "app/ToolkitAsserts.h"
 #include "app/ToolkitStart.h"
 #include "app/TovelCreatorApp.h"
 
@@ -12,9 +13,9 @@ wxIMPLEMENT_APP_NO_MAIN(CTovelCreatorApp);
 
 int main(int argc, char** argv)
 {
-  // A released program shows no debugging checks of the toolkit to its users
-  // (wxIMPLEMENT_APP would do this; the program has its own main).
-  wxDISABLE_ASSERTS_IN_RELEASE_BUILD();
+  // A failed check inside the toolkit is one line on standard error, never a
+  // dialog that stops the program.
+  ReportToolkitAsserts();
   const CommandLineParse parse = ParseCommandLine(ProgramArguments(argc, argv));
   // The editor itself prints nothing; its messages are windows.
   if (!parse.error.empty() || parse.line.mode != CommandLine::Mode::Editor) ConnectToConsole();
