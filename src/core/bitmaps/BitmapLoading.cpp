@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "bitmaps/BmpPixels.h"
 #include "model/Tovel.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
@@ -13,14 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-PictureDecoder& InstalledDecoder()
-{
-  static PictureDecoder decoder;
-  return decoder;
-}
-
-// Reads the whole file into bytes, or gives the reason it cannot be used.
-std::string ReadBitmapFile(const fs::path& path, std::vector<std::uint8_t>& bytes)
+// Reads the file into bytes, whole or only its start, and gives its size;
+// or gives the reason it cannot be used.
+std::string ReadBitmapFile(const fs::path& path, BitmapDetail detail,
+                           std::vector<std::uint8_t>& bytes, std::uint64_t& fileSize)
 {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
@@ -29,10 +26,15 @@ std::string ReadBitmapFile(const fs::path& path, std::vector<std::uint8_t>& byte
   const std::uintmax_t size = fs::file_size(path, error);
   if (!error && size > MaxBitmapFileBytes) return "it is larger than 64 MiB";
 
-  auto file = platform::ReadFileBytes(path, MaxBitmapFileBytes);
+  const bool whole = detail == BitmapDetail::Pixels || error;
+  auto file = platform::ReadFileBytes(path, whole ? MaxBitmapFileBytes : BmpHeaderBytes);
   if (!file.Error.empty()) return "it could not be opened or read";
-  // A file that grew past the limit since its size was asked.
-  if (file.Truncated) return "it is larger than 64 MiB";
+  if (whole) {
+    // A file that grew past the limit since its size was asked.
+    if (file.Truncated) return "it is larger than 64 MiB";
+    fileSize = file.Bytes.size();
+  } else
+    fileSize = file.Truncated ? size : file.Bytes.size();
   bytes = std::move(file.Bytes);
   return {};
 }
@@ -46,12 +48,7 @@ void EmptySlot(BitmapSlot& slot)
 
 } // namespace
 
-void SetPictureDecoder(PictureDecoder decoder)
-{
-  InstalledDecoder() = std::move(decoder);
-}
-
-bool LoadBitmapSlot(int slot, std::string* problem)
+bool LoadBitmapSlot(int slot, std::string* problem, BitmapDetail detail)
 {
   if (slot < 0 || slot >= MaxBitmaps) return false;
   if (problem) problem->clear();
@@ -66,14 +63,15 @@ bool LoadBitmapSlot(int slot, std::string* problem)
   const std::string windowsPath = platform::JoinTovelsPath(TovelsFolder, name);
   std::string shownPath = platform::Cp1252ToUtf8(windowsPath);
   std::vector<std::uint8_t> bytes;
+  std::uint64_t fileSize = 0;
   std::string reason;
   BmpReadResult header;
   try {
     const fs::path path = platform::NativePath(windowsPath);
     shownPath = platform::DisplayPath(path);
-    reason = ReadBitmapFile(path, bytes);
+    reason = ReadBitmapFile(path, detail, bytes, fileSize);
     if (reason.empty()) {
-      header = ReadBmpHeader(bytes);
+      header = ReadBmpHeader(bytes, fileSize);
       reason = header.Problem;
     }
   } catch (const std::exception&) {
@@ -83,15 +81,14 @@ bool LoadBitmapSlot(int slot, std::string* problem)
   EmptySlot(target);
   if (reason.empty()) {
     // Size and palette come from the header alone, so that they do not
-    // depend on whether (or by which decoder) the pixels are decoded.
+    // depend on whether the pixels are decoded.
     const BmpInfo& info = *header.Info;
     target.Palette = std::make_unique<ColourPalette>(MakePalette(info));
     target.Width = info.Width;
     target.Height = info.Height;
-    const PictureDecoder& decode = InstalledDecoder();
-    if (!decode) return true;
+    if (detail == BitmapDetail::SizeOnly) return true;
     try {
-      target.Bitmap = decode(bytes, info);
+      target.Bitmap = DecodeBmp(std::move(bytes), info);
     } catch (const std::exception&) {
       target.Bitmap.reset();
     }
@@ -102,13 +99,13 @@ bool LoadBitmapSlot(int slot, std::string* problem)
   return true;
 }
 
-std::vector<std::string> LoadAllBitmapSlots()
+std::vector<std::string> LoadAllBitmapSlots(BitmapDetail detail)
 {
   std::vector<std::string> problems;
   // BitmapCount is read again on every round rather than once up front.
   for (int slot = 0; slot < BitmapCount && slot < MaxBitmaps; ++slot) {
     std::string problem;
-    LoadBitmapSlot(slot, &problem);
+    LoadBitmapSlot(slot, &problem, detail);
     if (!problem.empty()) problems.push_back(std::move(problem));
   }
   return problems;

@@ -65,7 +65,15 @@ std::string SizeText(std::int64_t width, std::int64_t height)
 
 BmpReadResult ReadBmpHeader(std::span<const std::uint8_t> file)
 {
-  const std::uint64_t fileSize = file.size();
+  return ReadBmpHeader(file, file.size());
+}
+
+BmpReadResult ReadBmpHeader(std::span<const std::uint8_t> file, std::uint64_t fileSize)
+{
+  // Everything read below lies in the first BmpHeaderBytes and inside the
+  // file's size.
+  if (file.size() < std::min<std::uint64_t>(fileSize, BmpHeaderBytes))
+    return Refuse("it could not be read");
   if (fileSize < 2 || file[0] != 'B' || file[1] != 'M') return Refuse("it is not a BMP file");
   if (fileSize < FileHeaderSize + 4) return Refuse("it is truncated");
 

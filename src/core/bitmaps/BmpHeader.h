@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -46,8 +47,17 @@ struct BmpReadResult {
   std::string Problem; // why Info is empty, e.g. "it is truncated"
 };
 
+// How much of the start of a file the headers and colour table can take.
+constexpr std::size_t BmpHeaderBytes = 2048;
+
 // Reads and checks the headers of a whole BMP file held in memory.
 BmpReadResult ReadBmpHeader(std::span<const std::uint8_t> file);
+
+// The same for a file of fileSize bytes of which only the start is at hand:
+// at least its first BmpHeaderBytes, or all of it when it is shorter. The
+// pixels are not looked at, only whether the file is long enough to hold
+// them.
+BmpReadResult ReadBmpHeader(std::span<const std::uint8_t> start, std::uint64_t fileSize);
 
 // The number of colours of the picture's palette: the header's count when
 // given, else 2 to the power of the bits per pixel. For 32 bits, or a count

@@ -8,6 +8,7 @@
 
 #include "platform/Descriptor.h"
 #include "platform/FileErrors.h"
+#include "platform/ReadUpTo.h"
 #include "platform/RegularFile.h"
 #include "platform/Windows1252.h"
 
@@ -117,24 +118,20 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
     result.Error = ErrorFor(errno, path);
     return result;
   }
-  std::uint8_t buffer[65536];
-  while (true) {
-    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      result.Error = FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
-      result.Bytes.clear();
-      return result;
-    }
-    if (got == 0) break;
-    const std::size_t room = maxBytes - result.Bytes.size();
-    const std::size_t take = std::min(room, static_cast<std::size_t>(got));
-    result.Bytes.insert(result.Bytes.end(), buffer, buffer + take);
-    if (take < static_cast<std::size_t>(got)) {
-      result.Truncated = true;
-      break;
-    }
-  }
+  struct stat info {};
+  const std::uint64_t expected = ::fstat(file.Get(), &info) == 0 && info.st_size > 0
+                                     ? static_cast<std::uint64_t>(info.st_size)
+                                     : 0;
+  const bool read =
+      ReadUpTo(result.Bytes, expected, maxBytes, result.Truncated,
+               [&](std::uint8_t* into, std::size_t most) -> std::optional<std::size_t> {
+                 while (true) {
+                   const ssize_t got = ::read(file.Get(), into, most);
+                   if (got >= 0) return static_cast<std::size_t>(got);
+                   if (errno != EINTR) return std::nullopt;
+                 }
+               });
+  if (!read) result.Error = FileErrorMessage(FileErrorCause::Unknown, DisplayPath(path));
   return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/FileErrors.h"
 #include "platform/FileHandle.h"
+#include "platform/ReadUpTo.h"
 #include "platform/RegularFile.h"
 #include "platform/WideText.h"
 
@@ -169,23 +170,21 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
     result.Error = ErrorFor(::GetLastError(), path);
     return result;
   }
-  std::uint8_t buffer[65536];
-  while (true) {
-    DWORD got = 0;
-    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
-      result.Error = ErrorFor(::GetLastError(), path);
-      result.Bytes.clear();
-      return result;
-    }
-    if (got == 0) break;
-    const std::size_t room = maxBytes - result.Bytes.size();
-    const std::size_t take = std::min<std::size_t>(room, got);
-    result.Bytes.insert(result.Bytes.end(), buffer, buffer + take);
-    if (take < got) {
-      result.Truncated = true;
-      break;
-    }
-  }
+  LARGE_INTEGER size{};
+  const std::uint64_t expected = ::GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0
+                                     ? static_cast<std::uint64_t>(size.QuadPart)
+                                     : 0;
+  DWORD error = 0;
+  const bool read =
+      ReadUpTo(result.Bytes, expected, maxBytes, result.Truncated,
+               [&](std::uint8_t* into, std::size_t most) -> std::optional<std::size_t> {
+                 DWORD got = 0;
+                 if (::ReadFile(file.Get(), into, static_cast<DWORD>(most), &got, nullptr))
+                   return got;
+                 error = ::GetLastError();
+                 return std::nullopt;
+               });
+  if (!read) result.Error = ErrorFor(error, path);
   return result;
 }
 

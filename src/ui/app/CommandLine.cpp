@@ -171,8 +171,8 @@ int ReportUsageError(const std::string& error)
   return 2;
 }
 
-// Reads the tovel for an export. Only the Macintosh form depends on the
-// bitmaps (their sizes), so only it reads them.
+// Reads the tovel for an export or a picture, and as much of the bitmaps as
+// that needs.
 bool LoadTovelForBatch(const CommandLine& line)
 {
   if (line.tovelsFolderGiven) {
@@ -185,9 +185,14 @@ bool LoadTovelForBatch(const CommandLine& line)
     std::cerr << *error << "\n";
     return false;
   }
-  if (line.format == "mac") {
-    for (const auto& problem : LoadAllBitmapSlots()) std::cerr << "Warning: " << problem << "\n";
-  }
+  // A picture shows the pixels; the Macintosh form needs the sizes alone;
+  // the other forms do not depend on the bitmaps.
+  std::vector<std::string> problems;
+  if (line.mode == CommandLine::Mode::Render)
+    problems = LoadAllBitmapSlots(BitmapDetail::Pixels);
+  else if (line.format == "mac")
+    problems = LoadAllBitmapSlots(BitmapDetail::SizeOnly);
+  for (const auto& problem : problems) std::cerr << "Warning: " << problem << "\n";
   return true;
 }
 

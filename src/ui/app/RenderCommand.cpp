@@ -12,7 +12,6 @@
 
 #include "app/CommandLine.h"
 #include "app/ToolkitStart.h"
-#include "bitmaps/PictureLoading.h"
 #include "editing/TovelPainter.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
@@ -56,7 +55,7 @@ int RunRender(const CommandLine& line, int, char** argv)
   int toolkitArgc = 1;
   char* toolkitArgv[] = {argv[0], nullptr};
   if (!StartToolkit(toolkitArgc, toolkitArgv)) return 1;
-  InstallPictureDecoder();
+  wxImage::AddHandler(new wxPNGHandler);
   const int status = LoadTovelForBatch(line) ? WritePage(line) : 1;
   ResetTovel();
   wxEntryCleanup();

@@ -5,7 +5,6 @@
 #include "app/MainFrame.h"
 #include "app/ModelText.h"
 #include "app/SplashWindow.h"
-#include "bitmaps/PictureLoading.h"
 #include "model/Tovel.h"
 #include "platform/Ini.h"
 #include "platform/Paths.h"
@@ -25,7 +24,6 @@ void CTovelCreatorApp::ConfigureProcess()
   wxTheApp->SetVendorName("TovelGenerator");
   wxTheApp->SetAppName("TovelCreator");
   wxTheApp->SetAppDisplayName("TovelCreator");
-  InstallPictureDecoder();
 }
 
 bool CTovelCreatorApp::OnInit()

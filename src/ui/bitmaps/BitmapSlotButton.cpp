@@ -78,7 +78,7 @@ void CBitmapSlotButton::Draw(wxDC& dc)
     const wxSize pictureSize(w - 2, h - LabelBand - 1);
     dc.SetBrush(wxBrush(face));
     dc.DrawRectangle(wxRect(wxPoint(1, 1), pictureSize));
-    if (const wxBitmap* picture = SlotBitmapScaled(m_slot, pictureSize, true))
+    if (const wxBitmap* picture = SlotPreview(m_slot, pictureSize))
       dc.DrawBitmap(*picture, 1, 1);
   }
 

@@ -2,114 +2,105 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include <wx/image.h>
-#include <wx/log.h>
-#include <wx/mstream.h>
 
-#include "bitmaps/BitmapLoading.h"
-#include "bitmaps/BmpPixels.h"
 #include "bitmaps/PixelScaling.h"
 #include "model/Tovel.h"
 
-const WxPicture* SlotPicture(int slot)
+const Picture* SlotPicture(int slot)
 {
   if (slot < 0 || slot >= MaxBitmaps) return nullptr;
-  return dynamic_cast<const WxPicture*>(BitmapImages[slot].Bitmap.get());
-}
-
-const wxBitmap* SlotBitmap(int slot)
-{
-  const WxPicture* picture = SlotPicture(slot);
-  return picture && picture->GetBitmap().IsOk() ? &picture->GetBitmap() : nullptr;
+  return BitmapImages[static_cast<std::size_t>(slot)].Bitmap.get();
 }
 
 namespace {
 
-// A few stretched forms per slot: the tovel view's zoom and the item list's
-// cell size are in use at the same time.
-struct ScaledPicture {
+struct KeptPiece {
   std::uint64_t Serial = 0;
   wxSize Size;
-  bool Smooth = false;
+  PicturePiece Piece;
+};
+
+// A few previews per slot: the item list's cells and the bitmap buttons
+// are shown at the same time.
+struct KeptPreview {
+  std::uint64_t Serial = 0;
+  wxSize Size;
   wxBitmap Bitmap;
 };
-constexpr std::size_t ScaledPerSlot = 4;
-std::array<std::array<ScaledPicture, ScaledPerSlot>, MaxBitmaps> ScaledPictures;
-std::array<std::size_t, MaxBitmaps> NextToReplace{};
+constexpr std::size_t PreviewsPerSlot = 4;
 
-// The picture's pixels repeated to the size, none blended: at whole zooms
-// every pixel becomes an exact block.
-wxImage ScaledBlocky(const wxImage& image, wxSize size)
+std::array<KeptPiece, MaxBitmaps> Pieces;
+std::array<std::array<KeptPreview, PreviewsPerSlot>, MaxBitmaps> Previews;
+std::array<std::size_t, MaxBitmaps> NextPreviewToReplace{};
+
+wxBitmap BitmapOfRgb(const std::vector<std::uint8_t>& rgb, wxSize size)
 {
-  const int width = image.GetWidth();
-  const int height = image.GetHeight();
-  const auto pixels = static_cast<std::size_t>(width) * height;
-  wxImage scaled(size.x, size.y, false);
-  const auto rgb = ScaleNearest({image.GetData(), pixels * 3}, width, height, 3, size.x, size.y);
-  std::copy(rgb.begin(), rgb.end(), scaled.GetData());
-  if (image.HasAlpha()) {
-    scaled.InitAlpha();
-    const auto alpha = ScaleNearest({image.GetAlpha(), pixels}, width, height, 1, size.x, size.y);
-    std::copy(alpha.begin(), alpha.end(), scaled.GetAlpha());
-  }
-  if (image.HasMask())
-    scaled.SetMaskColour(image.GetMaskRed(), image.GetMaskGreen(), image.GetMaskBlue());
-  return scaled;
+  wxImage image(size.x, size.y, false);
+  std::memcpy(image.GetData(), rgb.data(), rgb.size());
+  return wxBitmap(image);
+}
+
+std::size_t PixelsOf(const wxBitmap& bitmap)
+{
+  return bitmap.IsOk() ? static_cast<std::size_t>(bitmap.GetWidth()) * bitmap.GetHeight() : 0;
 }
 
 } // namespace
 
-const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth)
+const PicturePiece* SlotPicturePiece(int slot, wxSize size, const wxRect& wanted)
 {
-  const WxPicture* picture = SlotPicture(slot);
-  if (!picture || !picture->GetBitmap().IsOk() || size.x <= 0 || size.y <= 0) return nullptr;
-  if (size == picture->GetBitmap().GetSize()) return &picture->GetBitmap();
-  for (ScaledPicture& cached : ScaledPictures[slot]) {
-    if (cached.Serial == picture->Serial() && cached.Size == size && cached.Smooth == smooth)
-      return &cached.Bitmap;
+  const Picture* picture = SlotPicture(slot);
+  if (!picture || size.x <= 0 || size.y <= 0) return nullptr;
+  const wxRect part = wanted.Intersect(wxRect(size));
+  if (part.IsEmpty()) return nullptr;
+
+  KeptPiece& kept = Pieces[static_cast<std::size_t>(slot)];
+  if (kept.Serial == picture->Serial() && kept.Size == size &&
+      wxRect(kept.Piece.At, kept.Piece.Bitmap.GetSize()).Contains(part))
+    return &kept.Piece;
+
+  kept = {};
+  wxImage image(part.width, part.height, false);
+  const auto bytes =
+      static_cast<std::size_t>(part.width) * static_cast<std::size_t>(part.height) * 3;
+  const Rect area{part.x, part.y, part.GetRight() + 1, part.GetBottom() + 1};
+  if (!image.IsOk() || !StretchPart(*picture, size.x, size.y, area, {image.GetData(), bytes}))
+    return nullptr;
+  kept = {picture->Serial(), size, {wxBitmap(image), part.GetTopLeft()}};
+  return &kept.Piece;
+}
+
+const wxBitmap* SlotPreview(int slot, wxSize size)
+{
+  const Picture* picture = SlotPicture(slot);
+  if (!picture || size.x <= 0 || size.y <= 0) return nullptr;
+  auto& previews = Previews[static_cast<std::size_t>(slot)];
+  for (KeptPreview& kept : previews) {
+    if (kept.Serial == picture->Serial() && kept.Size == size) return &kept.Bitmap;
   }
-  ScaledPicture& entry = ScaledPictures[slot][NextToReplace[slot]];
-  NextToReplace[slot] = (NextToReplace[slot] + 1) % ScaledPerSlot;
-  const wxImage image = picture->GetBitmap().ConvertToImage();
-  const wxImage scaled =
-      smooth ? image.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR) : ScaledBlocky(image, size);
-  entry = {picture->Serial(), size, smooth, wxBitmap(scaled)};
+  std::size_t& next = NextPreviewToReplace[static_cast<std::size_t>(slot)];
+  KeptPreview& entry = previews[next];
+  next = (next + 1) % PreviewsPerSlot;
+  entry = {picture->Serial(), size, BitmapOfRgb(ScaleSmooth(*picture, size.x, size.y), size)};
   return &entry.Bitmap;
 }
 
-namespace {
-
-// The toolkit cannot read every 16- and 32-bit form (bit masks after the
-// 40-byte header, for one); those are decoded here.
-wxImage DecodeItself(std::span<const std::uint8_t> file, const BmpInfo& info)
+void ReleaseStretchedPictures()
 {
-  const auto pixels = DecodePackedPixels(file, info);
-  if (!pixels) return {};
-  wxImage image(pixels->Width, pixels->Height, false);
-  std::memcpy(image.GetData(), pixels->Rgb.data(), pixels->Rgb.size());
-  return image;
+  Pieces.fill({});
+  for (auto& previews : Previews) previews.fill({});
+  NextPreviewToReplace.fill(0);
 }
 
-} // namespace
-
-void InstallPictureDecoder()
+std::size_t StretchedPicturePixels()
 {
-  wxInitAllImageHandlers();
-  SetPictureDecoder(
-      [](std::span<const std::uint8_t> file, const BmpInfo& info) -> std::unique_ptr<Picture> {
-        wxMemoryInputStream stream(file.data(), file.size());
-        wxImage image;
-        bool loaded = false;
-        {
-          wxLogNull quiet; // a bad file is reported once by the caller
-          loaded = image.LoadFile(stream, wxBITMAP_TYPE_BMP);
-        }
-        // A failed load may leave a half-made image behind: never show it.
-        if (!loaded) image = HasPackedPixels(info) ? DecodeItself(file, info) : wxImage();
-        if (!image.IsOk()) return nullptr;
-        if (image.GetWidth() != info.Width || image.GetHeight() != info.Height) return nullptr;
-        return std::make_unique<WxPicture>(wxBitmap(image));
-      });
+  std::size_t pixels = 0;
+  for (const KeptPiece& kept : Pieces) pixels += PixelsOf(kept.Piece.Bitmap);
+  for (const auto& previews : Previews)
+    for (const KeptPreview& kept : previews) pixels += PixelsOf(kept.Bitmap);
+  return pixels;
 }

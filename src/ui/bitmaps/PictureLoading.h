@@ -1,37 +1,41 @@
-// Pictures decoded by wxWidgets for the bitmap slots.
+// The bitmap slots' pictures as the windows draw them: stretched pieces for
+// the tovel view and smoothed previews, made from the compact pictures the
+// slots keep and kept only while they are in use.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 
 #include <wx/bitmap.h>
+#include <wx/gdicmn.h>
 
 #include "bitmaps/Picture.h"
 
-class WxPicture : public Picture {
-public:
-  explicit WxPicture(const wxBitmap& bitmap) : m_bitmap(bitmap), m_serial(++s_lastSerial) {}
-  const wxBitmap& GetBitmap() const { return m_bitmap; }
-  // A number no other picture of this run has: tells a reloaded picture
-  // from the one it replaced.
-  std::uint64_t Serial() const { return m_serial; }
+// The loaded picture of a slot, or nullptr when the slot shows nothing.
+const Picture* SlotPicture(int slot);
 
-private:
-  wxBitmap m_bitmap;
-  std::uint64_t m_serial;
-  static inline std::uint64_t s_lastSerial = 0;
+// A piece of a slot's picture stretched to a size: the bitmap and where its
+// top left corner lies in the stretched picture.
+struct PicturePiece {
+  wxBitmap Bitmap;
+  wxPoint At;
 };
 
-// The loaded picture of a slot, or nullptr when the slot shows nothing.
-const WxPicture* SlotPicture(int slot);
+// The piece of the slot's picture stretched to size, by repeating pixels,
+// that covers wanted (given in the stretched picture's pixels; the part
+// outside it is ignored). One piece is kept per slot: the kept piece is
+// given again while it covers what is wanted, so that painting only copies;
+// otherwise exactly wanted is made and kept instead. So the memory the
+// pieces take follows what is on screen, however large the picture or the
+// zoom. nullptr when the slot shows nothing or wanted misses the picture.
+const PicturePiece* SlotPicturePiece(int slot, wxSize size, const wxRect& wanted);
 
-// The loaded wxBitmap of a slot, or nullptr when the slot shows nothing.
-const wxBitmap* SlotBitmap(int slot);
+// The slot's whole picture at a small size, smoothed, for previews; kept
+// until the slot is reloaded. nullptr when the slot shows nothing.
+const wxBitmap* SlotPreview(int slot, wxSize size);
 
-// The slot's picture stretched to a size, kept until the slot is reloaded
-// so that painting does not stretch it again; nullptr when the slot shows
-// nothing. Smooth stretching suits small previews, blocky stretching shows
-// the pixels as the control program does.
-const wxBitmap* SlotBitmapScaled(int slot, wxSize size, bool smooth);
+// Drops every stretched piece and preview kept for painting; the next paint
+// makes what it needs again. The tovel view calls it when the zoom changes.
+void ReleaseStretchedPictures();
 
-// Lets the bitmap slots decode their files with wxWidgets.
-void InstallPictureDecoder();
+// The pixels the kept pieces and previews hold.
+std::size_t StretchedPicturePixels();

@@ -290,7 +290,7 @@ void CObjectsView::PaintPictureCell(wxDC& dc, int row, int column)
   const Rect target = Shrunk(cell, 2);
   if (slot < 0 || target.IsEmpty()) return;
   // Previews are stretched smoothly, and only once per picture and size.
-  const wxBitmap* picture = SlotBitmapScaled(slot, {target.Width(), target.Height()}, true);
+  const wxBitmap* picture = SlotPreview(slot, {target.Width(), target.Height()});
   if (picture) dc.DrawBitmap(*picture, target.Left, target.Top, false);
 }
 

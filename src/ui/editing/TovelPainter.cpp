@@ -42,7 +42,7 @@ const wxFont& TovelPainter::Font(const wxDC& dc)
   return m_font;
 }
 
-void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area)
+void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area, const Rect* visible)
 {
   const Rect page{origin.x, origin.y, Scaled(origin.x, m_zoom, PageWidth),
                   Scaled(origin.y, m_zoom, PageHeight)};
@@ -50,8 +50,9 @@ void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area)
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxWHITE_BRUSH);
   dc.DrawRectangle(ToWxRect(area ? page.Intersection(*area) : page));
+  const Rect shown = page.Intersection(visible ? *visible : area ? *area : page);
   for (int i = 0; i < ItemCount; ++i) {
-    if (!area || Reaches(dc, ItemTable[i], origin, *area)) DrawItem(dc, i, origin);
+    if (!area || Reaches(dc, ItemTable[i], origin, *area)) DrawItem(dc, i, origin, shown);
   }
 }
 
@@ -110,7 +111,7 @@ Rect TovelPainter::Extent(wxDC& dc, const TovelItem& item, wxPoint origin)
                          ClampToInt(std::int64_t{text.Bottom} + overhang)});
 }
 
-void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin)
+void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown)
 {
   const TovelItem& item = ItemTable[i];
   if (!ItemIsDrawn(item, m_labelsShown)) return;
@@ -137,8 +138,13 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin)
   if (slot < 0) return;
   const BitmapSlot& loaded = BitmapImages[slot];
   const Rect target = PictureScreenRect(item, loaded.Width, loaded.Height, m_zoom, at);
-  // Whole pixels grow into blocks at higher zooms: no smoothing.
-  const wxBitmap* picture = SlotBitmapScaled(slot, {target.Width(), target.Height()}, false);
-  if (!picture) return;
-  dc.DrawBitmap(*picture, target.Left, target.Top, false);
+  // Only the part of the picture that can be seen is stretched; whole
+  // pixels grow into blocks at higher zooms, with no smoothing.
+  const Rect part = target.Intersection(shown);
+  if (part.IsEmpty()) return;
+  const wxRect wanted(ClampToInt(std::int64_t{part.Left} - target.Left),
+                      ClampToInt(std::int64_t{part.Top} - target.Top), part.Width(), part.Height());
+  const PicturePiece* piece = SlotPicturePiece(slot, {target.Width(), target.Height()}, wanted);
+  if (!piece) return;
+  dc.DrawBitmap(piece->Bitmap, target.Left + piece->At.x, target.Top + piece->At.y, false);
 }

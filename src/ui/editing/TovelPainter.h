@@ -20,11 +20,13 @@ public:
 
   // Fills the page white and draws every item in table order, so a higher
   // item lies over a lower one. With an area (in the DC's coordinates),
-  // only the items that reach into it are drawn.
-  void PaintPage(wxDC& dc, wxPoint origin, const Rect* area = nullptr);
-
-  // Draws item i by its flags: filled box, text or picture.
-  void DrawItem(wxDC& dc, int i, wxPoint origin);
+  // only the items that reach into it are drawn. Pictures are stretched
+  // only as far as they fall in the visible rectangle (in the DC's
+  // coordinates: a window's part of the page on screen; without one, the
+  // area, or the whole page), and what is made for it is kept for the
+  // paints that follow.
+  void PaintPage(wxDC& dc, wxPoint origin, const Rect* area = nullptr,
+                 const Rect* visible = nullptr);
 
   // Everything the item paints, in the DC's coordinates: its box, its
   // picture anchored as drawn, and its text as far as it reaches beyond
@@ -32,6 +34,9 @@ public:
   Rect Extent(wxDC& dc, const TovelItem& item, wxPoint origin);
 
 private:
+  // Draws item i by its flags: filled box, text or picture; a picture only
+  // as far as it lies in shown.
+  void DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown);
   // The text font: characters (the em, without leading) 14 pixels high
   // times the zoom, at the DC's resolution.
   const wxFont& Font(const wxDC& dc);

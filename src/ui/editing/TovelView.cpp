@@ -6,6 +6,7 @@
 #include <wx/settings.h>
 
 #include "app/Messages.h"
+#include "bitmaps/PictureLoading.h"
 #include "editing/ItemKeys.h"
 #include "editing/ItemPlacement.h"
 #include "editing/TovelPainter.h"
@@ -66,6 +67,8 @@ void CTovelView::SetZoom(int z)
 {
   m_zoom = std::clamp(z, MinZoom, MaxZoom);
   m_painter = TovelPainter(m_zoom, m_labelsShown);
+  // The pictures stretched for the old zoom are of no more use.
+  ReleaseStretchedPictures();
   SetVirtualSize(PageWidth * m_zoom, PageHeight * m_zoom);
   UpdatePageOrigin();
   Refresh();
@@ -128,7 +131,11 @@ void CTovelView::OnDraw(wxDC& dc)
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(GetBackgroundColour()));
   dc.DrawRectangle(ToWxRect(area));
-  m_painter.PaintPage(dc, m_pageOrigin, &area);
+  // Pictures are stretched for all that is on screen, so that the paints
+  // after scrolling a little or redrawing one item reuse them.
+  const wxPoint shownTopLeft = CalcUnscrolledPosition(wxPoint(0, 0));
+  const Rect visible = ToRect(wxRect(shownTopLeft, GetClientSize()));
+  m_painter.PaintPage(dc, m_pageOrigin, &area, &visible);
   if (m_dragging) DrawFeedback(dc);
 }
 

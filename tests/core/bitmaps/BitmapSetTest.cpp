@@ -22,7 +22,6 @@ protected:
   void SetUp() override
   {
     ResetTovel();
-    SetPictureDecoder({});
     TovelsFolder = Folder.Path().string();
   }
   void TearDown() override

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "bitmaps/BmpPixels.h"
+#include "bitmaps/PixelScaling.h"
 #include "common/BmpMaker.h"
 
 namespace {
@@ -36,24 +38,36 @@ std::vector<std::uint8_t> PackedFile(BmpRecipe recipe, const std::array<std::uin
 
 class PackedPixels : public ::testing::TestWithParam<PackedCase> {};
 
+// Every pixel of the picture, top row first.
+std::vector<Rgb> ColoursOf(const Picture& picture)
+{
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(picture.Width()) * picture.Height() * 3);
+  const Rect whole{0, 0, picture.Width(), picture.Height()};
+  EXPECT_TRUE(StretchPart(picture, picture.Width(), picture.Height(), whole, rgb));
+  std::vector<Rgb> colours;
+  for (std::size_t i = 0; i < rgb.size(); i += 3)
+    colours.push_back({rgb[i], rgb[i + 1], rgb[i + 2]});
+  return colours;
+}
+
+std::unique_ptr<Picture> Decode(const std::vector<std::uint8_t>& file)
+{
+  const BmpReadResult header = ReadBmpHeader(file);
+  EXPECT_TRUE(header.Info) << header.Problem;
+  return header.Info ? DecodeBmp(file, *header.Info) : nullptr;
+}
+
 } // namespace
 
 TEST_P(PackedPixels, DecodeToTheColoursTheMasksName)
 {
   const PackedCase& c = GetParam();
-  const auto file = PackedFile(c.Recipe, c.Words);
-  const BmpReadResult header = ReadBmpHeader(file);
-  ASSERT_TRUE(header.Info) << header.Problem;
-  ASSERT_TRUE(HasPackedPixels(*header.Info));
-  const auto pixels = DecodePackedPixels(file, *header.Info);
-  ASSERT_TRUE(pixels);
-  EXPECT_EQ(pixels->Width, 3);
-  EXPECT_EQ(pixels->Height, 2);
-  ASSERT_EQ(pixels->Rgb.size(), 18u);
-  for (std::size_t i = 0; i < 6; ++i) {
-    const Rgb got = {pixels->Rgb[i * 3], pixels->Rgb[i * 3 + 1], pixels->Rgb[i * 3 + 2]};
-    EXPECT_EQ(got, c.Colours[i]) << "pixel " << i;
-  }
+  const auto picture = Decode(PackedFile(c.Recipe, c.Words));
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Width(), 3);
+  EXPECT_EQ(picture->Height(), 2);
+  const std::vector<Rgb> colours = ColoursOf(*picture);
+  EXPECT_EQ(colours, std::vector<Rgb>(c.Colours.begin(), c.Colours.end()));
 }
 
 namespace {
@@ -121,19 +135,91 @@ INSTANTIATE_TEST_SUITE_P(
             {Rgb{248, 0, 248}, {0, 0, 0}, {248, 0, 0}, {0, 0, 248}, {0, 0, 0}, {128, 0, 128}}}),
     [](const auto& row) { return row.param.Name; });
 
-TEST(BmpPixels, OtherKindsAndShortFilesGiveNothing)
-{
-  const auto indexed = MakeBmp({.Bits = 8});
-  const BmpInfo indexedInfo = ReadBmpHeader(indexed).Info.value();
-  EXPECT_FALSE(HasPackedPixels(indexedInfo));
-  EXPECT_FALSE(DecodePackedPixels(indexed, indexedInfo));
-  EXPECT_FALSE(HasPackedPixels(ReadBmpHeader(MakeBmp({.Bits = 24})).Info.value()));
+namespace {
 
-  // A file that lost its last byte after its header was read.
-  const auto file = MakeBmp({.Width = 5, .Height = 3, .Bits = 16, .Compression = 3});
-  const BmpInfo info = ReadBmpHeader(file).Info.value();
-  ASSERT_TRUE(DecodePackedPixels(file, info));
-  const std::vector<std::uint8_t> cut(file.begin(), file.end() - 1);
-  EXPECT_FALSE(DecodePackedPixels(cut, info));
-  EXPECT_FALSE(DecodePackedPixels(std::span(file).first(20), info));
+// A 3 x 2 picture of colour indexes as stored, and the table indexes it
+// shows top row first (-1: black).
+struct IndexedCase {
+  std::string Name;
+  BmpRecipe Recipe;
+  std::array<int, 6> Shown;
+};
+
+void PrintTo(const IndexedCase& row, std::ostream* out)
+{
+  *out << row.Name;
+}
+
+class IndexedPixels : public ::testing::TestWithParam<IndexedCase> {};
+
+} // namespace
+
+TEST_P(IndexedPixels, ShowTheirTableColours)
+{
+  BmpRecipe recipe = GetParam().Recipe;
+  recipe.Width = 3;
+  recipe.Height = 2;
+  const auto picture = Decode(MakeBmp(recipe));
+  ASSERT_TRUE(picture);
+  std::vector<Rgb> expected;
+  for (const int index : GetParam().Shown) {
+    const PaletteEntry colour = index < 0 ? PaletteEntry{} : TestColour(index);
+    expected.push_back({colour.Red, colour.Green, colour.Blue});
+  }
+  EXPECT_EQ(ColoursOf(*picture), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BmpPixels, IndexedPixels,
+    ::testing::Values(
+        // Rows are padded to four bytes and stored bottom row first.
+        IndexedCase{
+            "OneBit", {.Bits = 1, .Pixels = {0x40, 0, 0, 0, 0xA0, 0, 0, 0}}, {1, 0, 1, 0, 1, 0}},
+        IndexedCase{"FourBits",
+                    {.Bits = 4, .Pixels = {0x34, 0x50, 0, 0, 0x01, 0x20, 0, 0}},
+                    {0, 1, 2, 3, 4, 5}},
+        IndexedCase{
+            "EightBits", {.Bits = 8, .Pixels = {7, 8, 9, 0, 1, 2, 3, 0}}, {1, 2, 3, 7, 8, 9}},
+        IndexedCase{"EightBitsTopDown",
+                    {.Bits = 8, .TopDown = true, .Pixels = {7, 8, 9, 0, 1, 2, 3, 0}},
+                    {7, 8, 9, 1, 2, 3}},
+        IndexedCase{"OldCoreHeader",
+                    {.Bits = 8, .HeaderSize = 12, .Pixels = {7, 8, 9, 0, 1, 2, 3, 0}},
+                    {1, 2, 3, 7, 8, 9}},
+        // Past the end of a short table there is no colour.
+        IndexedCase{"IndexBeyondTheTable",
+                    {.Bits = 8, .ColoursUsed = 4, .Pixels = {3, 4, 200, 0, 0, 1, 2, 0}},
+                    {0, 1, 2, 3, -1, -1}},
+        // A run of three, then a row given index by index.
+        IndexedCase{"RunLength8",
+                    {.Bits = 8, .Compression = 1, .Pixels = {3, 5, 0, 0, 0, 3, 6, 7, 8, 0, 0, 1}},
+                    {6, 7, 8, 5, 5, 5}},
+        // A delta skips the rest of the bottom row and the first pixel of
+        // the top one: skipped pixels show the first colour.
+        IndexedCase{"RunLengthSkips",
+                    {.Bits = 8, .Compression = 1, .Pixels = {1, 9, 0, 2, 0, 1, 2, 4, 0, 1}},
+                    {0, 4, 4, 9, 0, 0}},
+        // Runs alternate two indexes; absolute nibbles pad to a word.
+        IndexedCase{
+            "RunLength4",
+            {.Bits = 4, .Compression = 2, .Pixels = {3, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1}},
+            {3, 4, 5, 1, 2, 1}}),
+    [](const auto& row) { return row.param.Name; });
+
+TEST(BmpPixels, KeepTheFilesBytesAndRefuseShortFiles)
+{
+  // An uncompressed picture costs the memory of its file: its rows stay
+  // where the file has them.
+  const auto file = MakeBmp({.Width = 500, .Height = 300, .Bits = 24});
+  const auto picture = Decode(file);
+  ASSERT_TRUE(picture);
+  EXPECT_LE(picture->ByteCount(), file.size() + 16);
+
+  // A file that lost its last byte after its header was read, and runs that
+  // end long before the picture is complete.
+  const auto packed = MakeBmp({.Width = 5, .Height = 3, .Bits = 16, .Compression = 3});
+  const BmpInfo info = ReadBmpHeader(packed).Info.value();
+  EXPECT_TRUE(DecodeBmp(packed, info));
+  EXPECT_FALSE(DecodeBmp({packed.begin(), packed.end() - 1}, info));
+  EXPECT_FALSE(Decode(MakeBmp({.Bits = 8, .Compression = 1, .Pixels = {3, 5}})));
 }

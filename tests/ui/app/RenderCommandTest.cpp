@@ -4,11 +4,14 @@
 #include <cstdlib>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 #include <wx/image.h>
 
 #include "cli/RunTovelcreator.h"
+#include "common/BmpMaker.h"
 #include "common/TempFolder.h"
+#include "support/FrameFixture.h"
 
 namespace {
 
@@ -128,4 +131,29 @@ TEST(RenderCommand, AFailedWriteIsReportedAndKeepsTheEarlierPicture)
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find(out.string()), std::string::npos) << run.err;
   EXPECT_TRUE(ReadFileText(out) == earlier) << "the earlier picture was changed";
+}
+
+TEST(RenderCommand, ShowsThePicturesWhereTheViewDoes)
+{
+  // A red picture of 20 x 10 whose bottom left corner is at (10, 20).
+  TempFolder folder("tovel-render");
+  std::vector<std::uint8_t> red;
+  for (int i = 0; i < 20 * 10; ++i) red.insert(red.end(), {0, 0, 255});
+  std::filesystem::create_directory(folder.Path() / "pics");
+  WriteBytes(folder.Path() / "pics" / "red.bmp",
+             MakeBmp({.Width = 20, .Height = 10, .Bits = 24, .Pixels = red}));
+  const auto tovel =
+      folder.Write("Red", "1;1;\r\npics\\red.bmp;\r\n10,10,30,20,0,0,-1,-1,-1;\r\n" + TableLines());
+  const auto out = folder.Path() / "red.png";
+  ASSERT_EQ(Tovelcreator("--render '" + out.string() + "' --zoom 4 --tovels-folder '" +
+                         folder.Path().string() + "' '" + tovel.string() + "'"),
+            0);
+  wxImage image;
+  ASSERT_TRUE(image.LoadFile(out.string(), wxBITMAP_TYPE_PNG));
+  for (const wxPoint inside : {wxPoint(40, 40), wxPoint(119, 79)}) {
+    EXPECT_EQ(image.GetRed(inside.x, inside.y), 255) << inside.x << "," << inside.y;
+    EXPECT_EQ(image.GetGreen(inside.x, inside.y), 0) << inside.x << "," << inside.y;
+  }
+  for (const wxPoint outside : {wxPoint(39, 39), wxPoint(120, 80)})
+    EXPECT_EQ(image.GetGreen(outside.x, outside.y), 255) << outside.x << "," << outside.y;
 }

@@ -1,111 +1,156 @@
-// The editor's pictures of 16- and 32-bit BMP files.
+// The pictures the editor shows, checked against the toolkit's own reading
+// of the same files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <wx/image.h>
+#include <wx/mstream.h>
 
 #include "bitmaps/BitmapLoading.h"
 #include "bitmaps/PictureLoading.h"
 #include "common/BmpMaker.h"
 #include "common/TempFolder.h"
 #include "model/Tovel.h"
+#include "support/PictureImages.h"
 
 namespace {
 
-struct PackedForm {
+struct PictureForm {
   std::string Name;
-  BmpRecipe Recipe; // depth, compression, header, masks and direction
+  BmpRecipe Recipe; // depth, compression, header and direction; pixels are made when not given
+  // The toolkit reads some packed forms only with the longer header.
+  bool ToolkitNeedsLongHeader = false;
 };
 
 // Names the case when a test fails.
-void PrintTo(const PackedForm& row, std::ostream* out)
+void PrintTo(const PictureForm& row, std::ostream* out)
 {
   *out << row.Name;
 }
 
-class PackedPictures : public ::testing::TestWithParam<PackedForm> {
+class PictureForms : public ::testing::TestWithParam<PictureForm> {
 protected:
   void SetUp() override { TovelsFolder = m_folder.Path().string(); }
   void TearDown() override { ResetTovel(); }
 
-  // Loads the picture into a slot as the editor does; its pixels, or an
-  // empty image after a reported problem.
-  wxImage Load(int slot, const BmpRecipe& recipe)
+  // The picture the editor shows for the file, as an image.
+  wxImage Shown(const std::vector<std::uint8_t>& file)
   {
-    const std::string name = "form" + std::to_string(slot) + ".bmp";
-    WriteBytes(m_folder.Path() / name, MakeBmp(recipe));
-    BitmapNames[slot] = name;
+    WriteBytes(m_folder.Path() / "form.bmp", file);
+    BitmapNames[0] = "form.bmp";
     std::string problem;
-    LoadBitmapSlot(slot, &problem);
+    LoadBitmapSlot(0, &problem);
     EXPECT_EQ(problem, "");
-    const wxBitmap* bitmap = SlotBitmap(slot);
-    return bitmap ? bitmap->ConvertToImage() : wxImage();
+    const Picture* picture = SlotPicture(0);
+    return picture ? ImageOf(*picture) : wxImage();
   }
 
   TempFolder m_folder{"tovel-pictures"};
 };
 
-// Red, green, blue, white, black and grey in 5-6-5 and in 5-5-5, and their
-// 32-bit counterparts in the masks the cases use.
-std::vector<std::uint32_t> Words(const BmpRecipe& recipe)
+wxImage ReadByToolkit(const std::vector<std::uint8_t>& file)
 {
-  if (recipe.Bits == 32)
-    return {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF, 0x00000000, 0x00808080};
-  if (recipe.Compression == 3 && recipe.Masks[1] == 0x07E0)
-    return {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0000, 0x8410};
-  return {0x7C00, 0x03E0, 0x001F, 0x7FFF, 0x0000, 0x4210};
+  wxMemoryInputStream stream(file.data(), file.size());
+  wxImage image;
+  image.LoadFile(stream, wxBITMAP_TYPE_BMP);
+  return image;
+}
+
+// Pixel bytes of any value, rows padded to four bytes.
+std::vector<std::uint8_t> Noise(const BmpRecipe& recipe)
+{
+  std::mt19937 random(static_cast<unsigned>(recipe.Bits * 31 + recipe.Width));
+  const std::size_t stride = (static_cast<std::size_t>(recipe.Width) * recipe.Bits + 31) / 32 * 4;
+  std::vector<std::uint8_t> bytes(stride * static_cast<std::size_t>(recipe.Height));
+  for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random());
+  return bytes;
 }
 
 } // namespace
 
-// Each form shows the same pixels as its twin with a 108-byte header,
-// which the toolkit reads itself.
-TEST_P(PackedPictures, ShowTheColoursOfTheirLongHeaderTwin)
+TEST_P(PictureForms, ShowWhatTheToolkitReads)
 {
   BmpRecipe recipe = GetParam().Recipe;
-  recipe.Width = 3;
-  recipe.Height = 2;
-  recipe.Pixels = StoredPixels(recipe, Words(recipe));
+  recipe.Width = recipe.Compression == 0 || recipe.Compression == 3 ? 13 : 3;
+  recipe.Height = recipe.Compression == 0 || recipe.Compression == 3 ? 7 : 2;
+  if (recipe.Pixels.empty()) recipe.Pixels = Noise(recipe);
   BmpRecipe twin = recipe;
-  twin.HeaderSize = 108;
+  if (GetParam().ToolkitNeedsLongHeader) twin.HeaderSize = 108;
 
-  const wxImage shown = Load(0, recipe);
-  const wxImage expected = Load(1, twin);
+  const wxImage shown = Shown(MakeBmp(recipe));
+  const wxImage expected = ReadByToolkit(MakeBmp(twin));
   ASSERT_TRUE(shown.IsOk());
   ASSERT_TRUE(expected.IsOk());
-  ASSERT_EQ(shown.GetSize(), wxSize(3, 2));
-  ASSERT_EQ(expected.GetSize(), wxSize(3, 2));
-  for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x) {
-      EXPECT_EQ(shown.GetRed(x, y), expected.GetRed(x, y)) << x << "," << y;
-      EXPECT_EQ(shown.GetGreen(x, y), expected.GetGreen(x, y)) << x << "," << y;
-      EXPECT_EQ(shown.GetBlue(x, y), expected.GetBlue(x, y)) << x << "," << y;
+  ASSERT_EQ(shown.GetSize(), expected.GetSize());
+  for (int y = 0; y < shown.GetHeight(); ++y)
+    for (int x = 0; x < shown.GetWidth(); ++x) {
+      ASSERT_EQ(shown.GetRed(x, y), expected.GetRed(x, y)) << x << "," << y;
+      ASSERT_EQ(shown.GetGreen(x, y), expected.GetGreen(x, y)) << x << "," << y;
+      ASSERT_EQ(shown.GetBlue(x, y), expected.GetBlue(x, y)) << x << "," << y;
     }
-  // The first pixel is red, the second green, whichever way the rows lie.
-  EXPECT_GT(shown.GetRed(0, 0), 200);
-  EXPECT_EQ(shown.GetGreen(0, 0), 0);
-  EXPECT_GT(shown.GetGreen(1, 0), 200);
-  EXPECT_EQ(shown.GetRed(1, 0), 0);
 }
 
-constexpr std::array<std::uint32_t, 3> Masks555 = {0x7C00, 0x03E0, 0x001F};
 constexpr std::array<std::uint32_t, 3> Masks888 = {0xFF0000, 0x00FF00, 0x0000FF};
 
 INSTANTIATE_TEST_SUITE_P(
-    PictureLoading, PackedPictures,
+    PictureLoading, PictureForms,
     ::testing::Values(
-        PackedForm{"MasksAfterTheHeader16", {.Bits = 16, .Compression = 3}},
-        PackedForm{"MasksAfterTheHeader16TopDown", {.Bits = 16, .TopDown = true, .Compression = 3}},
-        PackedForm{"MasksAfterTheHeader555", {.Bits = 16, .Compression = 3, .Masks = Masks555}},
-        PackedForm{"MasksAfterTheHeader32", {.Bits = 32, .Compression = 3, .Masks = Masks888}},
-        PackedForm{"MasksAfterTheHeader32TopDown",
-                   {.Bits = 32, .TopDown = true, .Compression = 3, .Masks = Masks888}},
-        PackedForm{"MasksInA52ByteHeader", {.Bits = 16, .Compression = 3, .HeaderSize = 52}},
-        PackedForm{"Uncompressed16", {.Bits = 16}},
-        PackedForm{"Uncompressed16TopDown", {.Bits = 16, .TopDown = true}},
-        PackedForm{"Uncompressed32", {.Bits = 32}}),
+        PictureForm{"OneBit", {.Bits = 1}}, PictureForm{"FourBits", {.Bits = 4}},
+        PictureForm{"EightBits", {.Bits = 8}},
+        PictureForm{"EightBitsTopDown", {.Bits = 8, .TopDown = true}},
+        PictureForm{"EightBitsOldHeader", {.Bits = 8, .HeaderSize = 12}},
+        PictureForm{"TwentyFourBits", {.Bits = 24}},
+        PictureForm{"TwentyFourBitsTopDown", {.Bits = 24, .TopDown = true}},
+        // Runs, indexes as they stand, a skip, end of line and of picture.
+        PictureForm{"RunLength8",
+                    {.Bits = 8, .Compression = 1, .Pixels = {2, 5, 0, 0, 0, 3, 6, 7, 8, 0, 0, 1}}},
+        PictureForm{
+            "RunLength4",
+            {.Bits = 4, .Compression = 2, .Pixels = {3, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1}}},
+        PictureForm{"Uncompressed16", {.Bits = 16}},
+        PictureForm{"Uncompressed32", {.Bits = 32}, true},
+        PictureForm{"MasksAfterTheHeader16", {.Bits = 16, .Compression = 3}, true},
+        PictureForm{"MasksAfterTheHeader32TopDown",
+                    {.Bits = 32, .TopDown = true, .Compression = 3, .Masks = Masks888},
+                    true}),
     [](const auto& row) { return row.param.Name; });
+
+TEST(PictureLoading, PiecesFollowWhatIsWantedAndAreReleased)
+{
+  ReleaseStretchedPictures();
+  std::vector<std::uint8_t> rgb(300 * 200 * 3);
+  for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint8_t>(i * 7);
+  BitmapImages[3].Bitmap = Picture::FromRgb(300, 200, rgb);
+  const wxSize zoom4(1200, 800);
+
+  // Only the part wanted is made, and it is given again for any part of it.
+  const PicturePiece* piece = SlotPicturePiece(3, zoom4, wxRect(100, 50, 400, 320));
+  ASSERT_TRUE(piece);
+  EXPECT_EQ(wxRect(piece->At, piece->Bitmap.GetSize()), wxRect(100, 50, 400, 320));
+  EXPECT_EQ(StretchedPicturePixels(), 400u * 320u);
+  EXPECT_EQ(SlotPicturePiece(3, zoom4, wxRect(110, 60, 20, 20)), piece);
+  // Its pixels are those of the whole stretch at that place.
+  const wxImage whole = ImageOf(*BitmapImages[3].Bitmap).Scale(1200, 800, wxIMAGE_QUALITY_NEAREST);
+  const wxImage made = piece->Bitmap.ConvertToImage();
+  const wxImage there = whole.GetSubImage(wxRect(100, 50, 400, 320));
+  EXPECT_TRUE(std::equal(made.GetData(), made.GetData() + 400 * 320 * 3, there.GetData()));
+
+  // Another part or another size replaces it; a part outside gives nothing.
+  piece = SlotPicturePiece(3, zoom4, wxRect(1000, 700, 500, 500));
+  ASSERT_TRUE(piece);
+  EXPECT_EQ(wxRect(piece->At, piece->Bitmap.GetSize()), wxRect(1000, 700, 200, 100));
+  EXPECT_EQ(StretchedPicturePixels(), 200u * 100u);
+  EXPECT_EQ(SlotPicturePiece(3, zoom4, wxRect(1200, 0, 10, 10)), nullptr);
+  EXPECT_EQ(SlotPicturePiece(4, zoom4, wxRect(0, 0, 10, 10)), nullptr) << "an empty slot";
+
+  ASSERT_TRUE(SlotPreview(3, wxSize(30, 20)));
+  ReleaseStretchedPictures();
+  EXPECT_EQ(StretchedPicturePixels(), 0u);
+  ResetTovel();
+}

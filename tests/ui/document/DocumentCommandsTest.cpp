@@ -188,10 +188,10 @@ TEST_F(DocumentCommands, OpenLoadsBitmapsAndReportsMissingOnes)
     EXPECT_EQ(m_frame->GetTitle(), wxString(sample) + " - TovelCreator");
     ASSERT_GT(BitmapCount, 0);
     for (int slot = 0; slot < BitmapCount; ++slot) {
-      const wxBitmap* bitmap = SlotBitmap(slot);
-      ASSERT_TRUE(bitmap) << BitmapNames[slot];
-      EXPECT_EQ(bitmap->GetWidth(), BitmapImages[slot].Width);
-      EXPECT_EQ(bitmap->GetHeight(), BitmapImages[slot].Height);
+      const Picture* picture = SlotPicture(slot);
+      ASSERT_TRUE(picture) << BitmapNames[slot];
+      EXPECT_EQ(picture->Width(), BitmapImages[slot].Width);
+      EXPECT_EQ(picture->Height(), BitmapImages[slot].Height);
       EXPECT_TRUE(BitmapImages[slot].Palette);
     }
   }
@@ -206,7 +206,7 @@ TEST_F(DocumentCommands, OpenLoadsBitmapsAndReportsMissingOnes)
   EXPECT_EQ(m_frame->GetTitle(), "Lamps - TovelCreator");
   ASSERT_EQ(BitmapCount, 2);
   for (int slot = 0; slot < 2; ++slot) {
-    EXPECT_EQ(SlotBitmap(slot), nullptr);
+    EXPECT_EQ(SlotPicture(slot), nullptr);
     EXPECT_EQ(BitmapImages[slot].Width, 0);
     EXPECT_EQ(BitmapImages[slot].Height, 0);
   }

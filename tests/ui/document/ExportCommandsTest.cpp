@@ -258,9 +258,9 @@ TEST_F(ExportCommands, MacintoshSizesAreTheCommandLinesToo)
                    TableLines());
   wxTEST_DIALOG(Command(ids::FileOpen), Choose("Sizes"),
                 ExpectMessageContaining("cut.bmp", wxID_OK));
-  EXPECT_TRUE(SlotBitmap(0));
-  EXPECT_TRUE(SlotBitmap(1));
-  EXPECT_FALSE(SlotBitmap(2));
+  EXPECT_TRUE(SlotPicture(0));
+  EXPECT_TRUE(SlotPicture(1));
+  EXPECT_FALSE(SlotPicture(2));
 
   const auto fromEditor = m_folder / "out" / "Editor";
   std::filesystem::create_directories(fromEditor.parent_path());

@@ -24,6 +24,7 @@
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
+#include "support/PictureImages.h"
 
 // Last: the X11 headers define names (None, Bool, Status) that others use.
 #include <X11/Xlib.h>
@@ -67,7 +68,7 @@ protected:
     image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
     // A dark corner pixel shows whether a picture is cut.
     image.SetRGB(0, 0, 0, 0, 0);
-    BitmapImages[slot].Bitmap = std::make_unique<WxPicture>(wxBitmap(image));
+    BitmapImages[slot].Bitmap = PictureOf(image);
     BitmapImages[slot].Width = width;
     BitmapImages[slot].Height = height;
     BitmapNames[slot] = "pics\\p" + std::to_string(slot) + ".bmp";

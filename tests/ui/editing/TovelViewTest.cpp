@@ -1,16 +1,24 @@
 // The tovel view's drawing, checked pixel by pixel in an off-screen bitmap.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/splitter.h>
 
 #include "app/MainFrame.h"
+#include "bitmaps/BitmapLoading.h"
 #include "bitmaps/PictureLoading.h"
+#include "common/BmpMaker.h"
+#include "editing/ObjectsView.h"
 #include "editing/TovelPainter.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "resources/ResourceIds.h"
 #include "support/FrameFixture.h"
+#include "support/PictureImages.h"
 
 using TovelView = FrameFixture;
 
@@ -53,7 +61,7 @@ void SolidPicture(int slot, int width, int height, const wxColour& colour)
 {
   wxImage image(width, height);
   image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
-  BitmapImages[slot].Bitmap = std::make_unique<WxPicture>(wxBitmap(image));
+  BitmapImages[slot].Bitmap = PictureOf(image);
   BitmapImages[slot].Width = width;
   BitmapImages[slot].Height = height;
   BitmapCount = std::max(BitmapCount, slot + 1);
@@ -127,7 +135,7 @@ TEST_F(TovelView, PictureAtZoomTwoKeepsItsSizeAtTheBottomLeftCorner)
   for (int x = 0; x < 40; ++x)
     for (int y = 0; y < 30; ++y)
       bands.SetRGB(x, y, (x / 10) % 2 ? 255 : 0, 0, (y / 10) % 2 ? 255 : 0);
-  BitmapImages[0].Bitmap = std::make_unique<WxPicture>(wxBitmap(bands));
+  BitmapImages[0].Bitmap = PictureOf(bands);
   for (int zoom = 2; zoom <= 4; ++zoom) {
     const wxImage zoomed = Paint(zoom);
     const int left = 10 * zoom;
@@ -228,4 +236,46 @@ TEST_F(TovelView, ZoomScalesTextAndLabelsToggle)
     EXPECT_GE(h, 0.66 * em) << "zoom " << zoom;
     EXPECT_LE(h, 0.80 * em) << "zoom " << zoom;
   }
+}
+
+TEST_F(TovelView, TheLargestPictureZoomsWithMemoryThatFollowsTheScreen)
+{
+  // 8000 x 8000, the most pixels a picture may have: the view stretches
+  // only what it shows and gives the memory back when the zoom changes.
+  std::filesystem::create_directory(m_folder / "big");
+  BmpRecipe recipe{.Width = 8000, .Height = 8000, .Bits = 1};
+  recipe.Pixels.assign(1000 * 8000, 0x5A);
+  WriteBytes(m_folder / "big" / "huge.bmp", MakeBmp(recipe));
+  BitmapNames[0] = "big\\huge.bmp";
+  BitmapCount = 1;
+  std::string problem;
+  LoadBitmapSlot(0, &problem);
+  ASSERT_EQ(problem, "");
+  ItemCount = 1;
+  ItemTable[0] = {10, 10, 60, 60, 0, 0, {"0", "0", "0", "0"}};
+  ShowLargeOnScreen();
+
+  CTovelView* view = m_frame->GetTovelView();
+  const wxSize client = view->GetClientSize();
+  const wxSize list = m_frame->GetObjectsView()->GetClientSize();
+  const std::size_t onScreen =
+      static_cast<std::size_t>(client.x) * client.y + static_cast<std::size_t>(list.x) * list.y;
+  const auto paint = [&] {
+    m_frame->Refresh();
+    for (int round = 0; round < 40; ++round) {
+      wxYield();
+      Flush();
+      wxMilliSleep(5);
+    }
+    return StretchedPicturePixels();
+  };
+  const std::size_t atOne = paint();
+  EXPECT_GT(atOne, 0u);
+  for (int zoom = 2; zoom <= 4; ++zoom) {
+    Command(ids::ZoomIn);
+    ASSERT_EQ(view->ZoomLevel(), zoom);
+    EXPECT_LE(paint(), onScreen) << "zoom " << zoom;
+  }
+  for (int zoom = 3; zoom >= 1; --zoom) Command(ids::ZoomOut);
+  EXPECT_EQ(paint(), atOne);
 }

@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/debug.h>
+#include <wx/image.h>
 
 #include "app/TovelCreatorApp.h"
 
@@ -34,6 +35,7 @@ public:
     static char* argv[] = {name, nullptr};
     ASSERT_TRUE(wxEntryStart(argc, argv)) << "no display: run the window tests under xvfb-run";
     CTovelCreatorApp::ConfigureProcess();
+    wxInitAllImageHandlers(); // the tests read and write PNG pictures
   }
   void TearDown() override { wxEntryCleanup(); }
 };
