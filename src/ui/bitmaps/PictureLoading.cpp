@@ -44,6 +44,11 @@ wxBitmap BitmapOfRgb(const std::vector<std::uint8_t>& rgb, wxSize size)
   return wxBitmap(image);
 }
 
+std::int64_t Area(const wxRect& r)
+{
+  return std::int64_t{r.width} * r.height;
+}
+
 std::size_t PixelsOf(const wxBitmap& bitmap)
 {
   return bitmap.IsOk() ? static_cast<std::size_t>(bitmap.GetWidth()) * bitmap.GetHeight() : 0;
@@ -55,14 +60,20 @@ const PicturePiece* SlotPicturePiece(int slot, wxSize size, const wxRect& wanted
 {
   const Picture* picture = SlotPicture(slot);
   if (!picture || size.x <= 0 || size.y <= 0) return nullptr;
-  const wxRect part = wanted.Intersect(wxRect(size));
-  if (part.IsEmpty()) return nullptr;
+  const wxRect shown = wanted.Intersect(wxRect(size));
+  if (shown.IsEmpty()) return nullptr;
 
   KeptPiece& kept = Pieces[static_cast<std::size_t>(slot)];
-  if (kept.Serial == picture->Serial() && kept.Size == size &&
-      wxRect(kept.Piece.At, kept.Piece.Bitmap.GetSize()).Contains(part))
-    return &kept.Piece;
-
+  wxRect part = shown;
+  if (kept.Serial == picture->Serial() && kept.Size == size) {
+    const wxRect keptPart(kept.Piece.At, kept.Piece.Bitmap.GetSize());
+    if (keptPart.Contains(shown)) return &kept.Piece;
+    // Items that show the same picture at different places, each partly
+    // on screen, want different parts: the piece grows to hold both while
+    // it stays within a few times what is shown now.
+    const wxRect both = keptPart.Union(shown);
+    if (Area(both) <= 4 * Area(shown)) part = both;
+  }
   kept = {};
   wxImage image(part.width, part.height, false);
   const auto bytes =

@@ -24,7 +24,9 @@ struct PicturePiece {
 // that covers wanted (given in the stretched picture's pixels; the part
 // outside it is ignored). One piece is kept per slot: the kept piece is
 // given again while it covers what is wanted, so that painting only copies;
-// otherwise exactly wanted is made and kept instead. So the memory the
+// otherwise wanted is made and kept instead, together with the kept part
+// when the two together are at most four times wanted (two items showing
+// one picture, each partly on screen). So the memory the
 // pieces take follows what is on screen, however large the picture or the
 // zoom. nullptr when the slot shows nothing or wanted misses the picture.
 const PicturePiece* SlotPicturePiece(int slot, wxSize size, const wxRect& wanted);

@@ -146,6 +146,10 @@ TEST(PictureLoading, PiecesFollowWhatIsWantedAndAreReleased)
   ASSERT_TRUE(piece);
   EXPECT_EQ(wxRect(piece->At, piece->Bitmap.GetSize()), wxRect(1000, 700, 200, 100));
   EXPECT_EQ(StretchedPicturePixels(), 200u * 100u);
+  // A nearby part, as a second item showing the picture wants, joins it.
+  piece = SlotPicturePiece(3, zoom4, wxRect(990, 690, 150, 80));
+  ASSERT_TRUE(piece);
+  EXPECT_EQ(wxRect(piece->At, piece->Bitmap.GetSize()), wxRect(990, 690, 210, 110));
   EXPECT_EQ(SlotPicturePiece(3, zoom4, wxRect(1200, 0, 10, 10)), nullptr);
   EXPECT_EQ(SlotPicturePiece(4, zoom4, wxRect(0, 0, 10, 10)), nullptr) << "an empty slot";
 
