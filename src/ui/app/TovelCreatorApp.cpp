@@ -2,6 +2,7 @@
 
 #include <wx/window.h>
 
+#include "app/FirstPaintReport.h"
 #include "app/MainFrame.h"
 #include "app/ModelText.h"
 #include "app/SplashWindow.h"
@@ -38,6 +39,7 @@ bool CTovelCreatorApp::OnInit()
   (new CSplashWindow(false))->ShowSplash();
 
   auto* frame = new CMainFrame;
+  ReportFirstPaintIfAsked(frame);
   SetTopWindow(frame);
   frame->Maximize();
   frame->Show();
