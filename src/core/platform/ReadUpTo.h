@@ -29,9 +29,10 @@ bool ReadUpTo(std::vector<std::uint8_t>& bytes, std::uint64_t expectedSize, std:
   while (bytes.size() < limit) {
     const std::size_t have = bytes.size();
     if (have == bytes.capacity()) bytes.reserve(std::min(limit, have + std::max(have, Step)));
-    bytes.resize(std::min(limit, bytes.capacity()));
-    const std::optional<std::size_t> got =
-        read(bytes.data() + have, std::min(bytes.size() - have, Step));
+    // A step at a time, so that each new byte is zeroed just before the
+    // read fills it.
+    bytes.resize(std::min({limit, bytes.capacity(), have + Step}));
+    const std::optional<std::size_t> got = read(bytes.data() + have, bytes.size() - have);
     if (!got) {
       bytes.clear();
       return false;
