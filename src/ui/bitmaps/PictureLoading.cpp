@@ -9,6 +9,7 @@
 
 #include "bitmaps/PixelScaling.h"
 #include "model/Tovel.h"
+#include "platform/Memory.h"
 
 const Picture* SlotPicture(int slot)
 {
@@ -105,6 +106,7 @@ void ReleaseStretchedPictures()
   Pieces.fill({});
   for (auto& previews : Previews) previews.fill({});
   NextPreviewToReplace.fill(0);
+  platform::ReturnFreedMemory();
 }
 
 std::size_t StretchedPicturePixels()

@@ -1,0 +1,9 @@
+#include "platform/Memory.h"
+
+namespace platform {
+
+// The Windows heap gives large blocks back to the system when they are
+// freed.
+void ReturnFreedMemory() {}
+
+} // namespace platform
