@@ -1,10 +1,12 @@
 #include "editing/TovelPainter.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
 #include "app/ModelText.h"
 #include "bitmaps/PictureLoading.h"
+#include "editing/Occlusion.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
 
@@ -51,8 +53,22 @@ void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area, const R
   dc.SetBrush(*wxWHITE_BRUSH);
   dc.DrawRectangle(ToWxRect(area ? page.Intersection(*area) : page));
   const Rect shown = page.Intersection(visible ? *visible : area ? *area : page);
+  // What each item hides of the items under it: a picture is stretched
+  // only as far as it is neither off the screen nor hidden.
+  const Point at{origin.x, origin.y};
+  std::vector<Rect> covers;
+  std::vector<std::size_t> coversAbove(static_cast<std::size_t>(std::max(ItemCount, 0)) + 1);
+  for (int i = ItemCount - 1; i >= 0; --i) {
+    if (ItemIsDrawn(ItemTable[i], m_labelsShown))
+      AddOpaqueRects(ItemTable[i], BitmapCount, m_zoom, at, covers);
+    coversAbove[static_cast<std::size_t>(i)] = covers.size();
+  }
   for (int i = 0; i < ItemCount; ++i) {
-    if (!area || Reaches(dc, ItemTable[i], origin, *area)) DrawItem(dc, i, origin, shown);
+    if (area && !Reaches(dc, ItemTable[i], origin, *area)) continue;
+    // The covers were gathered from the top item down: those of the items
+    // above item i come first.
+    const std::size_t above = coversAbove[static_cast<std::size_t>(i) + 1];
+    DrawItem(dc, i, origin, shown, std::span(covers).first(above));
   }
 }
 
@@ -111,7 +127,8 @@ Rect TovelPainter::Extent(wxDC& dc, const TovelItem& item, wxPoint origin)
                          ClampToInt(std::int64_t{text.Bottom} + overhang)});
 }
 
-void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown)
+void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown,
+                            std::span<const Rect> above)
 {
   const TovelItem& item = ItemTable[i];
   if (!ItemIsDrawn(item, m_labelsShown)) return;
@@ -140,7 +157,7 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown)
   const Rect target = PictureScreenRect(item, loaded.Width, loaded.Height, m_zoom, at);
   // Only the part of the picture that can be seen is stretched; whole
   // pixels grow into blocks at higher zooms, with no smoothing.
-  const Rect part = target.Intersection(shown);
+  const Rect part = UncoveredBounds(target.Intersection(shown), above);
   if (part.IsEmpty()) return;
   const wxRect wanted(ClampToInt(std::int64_t{part.Left} - target.Left),
                       ClampToInt(std::int64_t{part.Top} - target.Top), part.Width(), part.Height());

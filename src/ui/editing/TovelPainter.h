@@ -2,6 +2,7 @@
 // view, the --render command and the benchmark share it.
 #pragma once
 
+#include <span>
 #include <string>
 #include <unordered_map>
 
@@ -35,8 +36,8 @@ public:
 
 private:
   // Draws item i by its flags: filled box, text or picture; a picture only
-  // as far as it lies in shown.
-  void DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown);
+  // as far as it lies in shown and is not hidden by the rectangles above.
+  void DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown, std::span<const Rect> above);
   // The text font: characters (the em, without leading) 14 pixels high
   // times the zoom, at the DC's resolution.
   const wxFont& Font(const wxDC& dc);

@@ -279,3 +279,22 @@ TEST_F(TovelView, TheLargestPictureZoomsWithMemoryThatFollowsTheScreen)
   for (int zoom = 3; zoom >= 1; --zoom) Command(ids::ZoomOut);
   EXPECT_EQ(paint(), atOne);
 }
+
+TEST_F(TovelView, HiddenPartsOfPicturesAreNotStretched)
+{
+  // Red under blue, and green wholly under blue: only what shows is made.
+  SolidPicture(0, 40, 30, Red);
+  SolidPicture(1, 10, 10, wxColour(0, 255, 0));
+  SolidPicture(2, 30, 30, wxColour(0, 0, 255));
+  ItemCount = 3;
+  ItemTable[0] = {10, 10, 50, 40, 0, 0, {"0", "-1", "-1", "-1"}};
+  ItemTable[1] = {35, 20, 45, 30, 0, 0, {"1", "-1", "-1", "-1"}};
+  ItemTable[2] = {30, 10, 60, 40, 0, 0, {"2", "-1", "-1", "-1"}};
+  ReleaseStretchedPictures();
+  const wxImage page = Paint(1);
+  EXPECT_EQ(At(page, 15, 15), Red);
+  EXPECT_EQ(At(page, 29, 39), Red);
+  for (const wxPoint blue : {wxPoint(30, 10), wxPoint(40, 25), wxPoint(59, 39)})
+    EXPECT_EQ(At(page, blue.x, blue.y), wxColour(0, 0, 255)) << blue.x << "," << blue.y;
+  EXPECT_EQ(StretchedPicturePixels(), 20u * 30 + 30 * 30);
+}

@@ -1,0 +1,19 @@
+// What of an item is left to see under the items drawn after it, so that a
+// paint stretches no more of a picture than can be seen.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "editing/Geometry.h"
+#include "model/Tovel.h"
+
+// The smallest rectangle holding the part of area that none of covers
+// covers; empty when all of it is covered.
+Rect UncoveredBounds(const Rect& area, std::span<const Rect> covers);
+
+// What the item paints over everything under it, adding to rects: its box
+// when filled and the picture it shows when that is loaded. Texts and
+// empty slots hide nothing.
+void AddOpaqueRects(const TovelItem& item, int bitmapCount, int zoom, Point origin,
+                    std::vector<Rect>& rects);
