@@ -30,15 +30,21 @@ int TextOverhang(int zoom)
 
 TovelPainter::TovelPainter(int zoom, bool labelsShown) : m_zoom(zoom), m_labelsShown(labelsShown) {}
 
-const wxFont& TovelPainter::Font(const wxDC& dc)
+void TovelPainter::LearnResolution(const wxDC& dc)
+{
+  // Asking costs a query of the screen's monitors: once per paint.
+  const int ppi = dc.GetPPI().y;
+  m_resolution = ppi > 0 ? ppi : 96;
+}
+
+const wxFont& TovelPainter::Font()
 {
   // A point is 1/72 inch: the em of a font of p points is p * ppi / 72
   // pixels. (A pixel size would set the line height, which is larger.)
-  const int ppi = dc.GetPPI().y > 0 ? dc.GetPPI().y : 96;
-  if (!m_font.IsOk() || ppi != m_fontResolution) {
-    const double points = TextHeight * m_zoom * 72.0 / ppi;
+  if (!m_font.IsOk() || m_resolution != m_fontResolution) {
+    const double points = TextHeight * m_zoom * 72.0 / m_resolution;
     m_font = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_SWISS));
-    m_fontResolution = ppi;
+    m_fontResolution = m_resolution;
     m_textSizes.clear();
   }
   return m_font;
@@ -49,6 +55,7 @@ void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area, const R
   const Rect page{origin.x, origin.y, Scaled(origin.x, m_zoom, PageWidth),
                   Scaled(origin.y, m_zoom, PageHeight)};
   if (area && !area->Intersects(page)) return;
+  LearnResolution(dc);
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxWHITE_BRUSH);
   dc.DrawRectangle(ToWxRect(area ? page.Intersection(*area) : page));
@@ -91,7 +98,7 @@ bool TovelPainter::Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, cons
 
 wxSize TovelPainter::TextSize(wxDC& dc, const std::string& text)
 {
-  const wxFont& font = Font(dc);
+  const wxFont& font = Font();
   if (const auto known = m_textSizes.find(text); known != m_textSizes.end()) return known->second;
   // A tovel has 30 texts at most; the ones edited away are forgotten now
   // and then.
@@ -119,6 +126,7 @@ Rect TovelPainter::Extent(wxDC& dc, const TovelItem& item, wxPoint origin)
   const Point at{origin.x, origin.y};
   const Rect painted = ItemPaintedRect(item, BitmapCount, m_zoom, at);
   if (!(item.Flags & FlagText)) return painted;
+  LearnResolution(dc);
   const Rect text = TextRect(dc, item, ItemScreenRect(item, m_zoom, at));
   const int overhang = TextOverhang(m_zoom);
   return painted.United({ClampToInt(std::int64_t{text.Left} - overhang),
@@ -144,7 +152,7 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown,
   if (item.Flags & FlagText) {
     // One line, centred both ways, and not clipped to the box.
     const Rect text = TextRect(dc, item, box);
-    dc.SetFont(Font(dc));
+    dc.SetFont(Font());
     dc.SetTextForeground(*wxBLACK);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.DrawText(ToWx(item.Contents[item.State]), text.Left, text.Top);

@@ -39,8 +39,10 @@ private:
   // as far as it lies in shown and is not hidden by the rectangles above.
   void DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown, std::span<const Rect> above);
   // The text font: characters (the em, without leading) 14 pixels high
-  // times the zoom, at the DC's resolution.
-  const wxFont& Font(const wxDC& dc);
+  // times the zoom, at the resolution of the DC last painted or measured in.
+  const wxFont& Font();
+  // Takes the DC's resolution for the texts measured and drawn next.
+  void LearnResolution(const wxDC& dc);
   // Whether anything the item paints falls in the area.
   bool Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area);
   // The size of a line of text in the font, measured once.
@@ -52,6 +54,7 @@ private:
   int m_zoom;
   bool m_labelsShown;
   wxFont m_font;
+  int m_resolution = 96;
   int m_fontResolution = 0;
   std::unordered_map<std::string, wxSize> m_textSizes;
 };
