@@ -6,4 +6,6 @@ namespace platform {
 // freed.
 void ReturnFreedMemory() {}
 
+void PreferLargePages(void*, std::size_t) {}
+
 } // namespace platform

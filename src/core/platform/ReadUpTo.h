@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Memory.h"
+
 namespace platform {
 
 // Reads into bytes until the end of the file or until more than maxBytes
@@ -25,6 +27,7 @@ bool ReadUpTo(std::vector<std::uint8_t>& bytes, std::uint64_t expectedSize, std:
   // One byte more than the limit tells a file that is too large.
   const std::size_t limit = maxBytes < SIZE_MAX ? maxBytes + 1 : maxBytes;
   bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(expectedSize, maxBytes)) + 1);
+  PreferLargePages(bytes.data(), bytes.capacity());
   truncated = false;
   while (bytes.size() < limit) {
     const std::size_t have = bytes.size();
