@@ -210,10 +210,14 @@ void CObjectsView::OnSize(wxSizeEvent& event)
 
 void CObjectsView::OnDraw(wxDC& dc)
 {
-  PaintTo(dc);
+  // A row's repaint leaves the other rows as they are on screen.
+  const wxRect update = GetUpdateRegion().GetBox();
+  const wxPoint topLeft = CalcUnscrolledPosition(update.GetTopLeft());
+  const Rect area{topLeft.x, topLeft.y, topLeft.x + update.width, topLeft.y + update.height};
+  PaintTo(dc, &area);
 }
 
-void CObjectsView::PaintTo(wxDC& dc)
+void CObjectsView::PaintTo(wxDC& dc, const Rect* area)
 {
   wxDCPenChanger keepPen(dc, *wxBLACK_PEN);
   wxDCBrushChanger keepBrush(dc, *wxTRANSPARENT_BRUSH);
@@ -222,8 +226,19 @@ void CObjectsView::PaintTo(wxDC& dc)
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 
   const wxSize client = GetClientSize();
-  PaintHeader(dc, client.x);
-  for (int row = 0; row < ItemCount; ++row) PaintRow(dc, row, client.x);
+  if (!area || area->Top < ItemListHeaderHeight) PaintHeader(dc, client.x);
+  // The rows tile the list below the header, each filling its whole band,
+  // so a row that does not meet the area leaves no pixel in it.
+  int first = 0;
+  int end = ItemCount;
+  if (area) {
+    const int h = m_rowHeight;
+    first = std::max(0, (area->Top - ItemListHeaderHeight) / h);
+    end = area->Bottom <= ItemListHeaderHeight
+              ? 0
+              : std::min(ItemCount, (area->Bottom - ItemListHeaderHeight + h - 1) / h);
+  }
+  for (int row = first; row < end; ++row) PaintRow(dc, row, client.x);
 
   const int listBottom = ItemListExtent(m_rowHeight, ItemCount);
   const int visibleBottom = ScrollPosition() + client.y;

@@ -24,9 +24,11 @@ public:
   // Resets the scroll extent from ItemCount and the current row height.
   void UpdateItemListExtent();
 
-  // Paints the whole list, in list coordinates (before scrolling), down to
-  // the bottom of the visible area.
-  void PaintTo(wxDC& dc);
+  // Paints the list, in list coordinates (before scrolling), down to the
+  // bottom of the visible area. With an area (list coordinates), only the
+  // header, the rows and the space below them that meet it are painted,
+  // each as a whole and exactly as a full paint paints it.
+  void PaintTo(wxDC& dc, const Rect* area = nullptr);
 
   // Repaints the rows a change of the tables touched.
   void TovelChanged(const TovelChange& change) override;

@@ -1,5 +1,5 @@
-// After every kind of change, what the tovel view shows on screen must be
-// exactly what a full repaint of the same tables shows.
+// After every kind of change, what the tovel view and the item list show on
+// screen must be exactly what a full repaint of the same tables shows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,7 +39,9 @@ protected:
     FrameFixture::SetUp();
     ShowLargeOnScreen();
     m_view = m_frame->GetTovelView();
+    m_list = m_frame->GetObjectsView();
     m_view->Bind(wxEVT_PAINT, &Repaint::CountPaint, this);
+    m_list->Bind(wxEVT_PAINT, &Repaint::CountPaint, this);
     m_view->SetZoom(GetParam());
     // Pictures larger and smaller than the items that show them, and texts
     // wider than their boxes.
@@ -95,12 +97,12 @@ protected:
     event.Skip();
   }
 
-  // What the display shows in the view's client area, read back from the
+  // What the display shows in a pane's client area, read back from the
   // X server: rows of pixels, each `m_rowBytes` long.
-  std::vector<char> OnScreen()
+  std::vector<char> OnScreen(wxWindow* pane)
   {
-    const wxSize size = m_view->GetClientSize();
-    const wxPoint corner = m_view->ClientToScreen(wxPoint(0, 0));
+    const wxSize size = pane->GetClientSize();
+    const wxPoint corner = pane->ClientToScreen(wxPoint(0, 0));
     auto* display = static_cast<Display*>(wxGetX11Display());
     XSync(display, False);
     XImage* shot = XGetImage(display, DefaultRootWindow(display), corner.x, corner.y, size.x,
@@ -114,16 +116,17 @@ protected:
     return pixels;
   }
 
-  // Whether the screen, as the change left it, equals a full repaint.
-  ::testing::AssertionResult MatchesFullRepaint()
+  // Whether the pane on screen, as the change left it, equals a full
+  // repaint.
+  ::testing::AssertionResult MatchesFullRepaint(wxWindow* pane)
   {
     Settle();
-    const std::vector<char> shown = OnScreen();
+    const std::vector<char> shown = OnScreen(pane);
     const int before = m_paints;
-    m_view->Refresh();
+    pane->Refresh();
     Settle();
-    if (m_paints == before) return ::testing::AssertionFailure() << "the view was not repainted";
-    const std::vector<char> truth = OnScreen();
+    if (m_paints == before) return ::testing::AssertionFailure() << "the pane was not repainted";
+    const std::vector<char> truth = OnScreen(pane);
     if (truth.empty()) return ::testing::AssertionFailure() << "the screen could not be read";
     const auto [stale, _] = std::mismatch(shown.begin(), shown.end(), truth.begin(), truth.end());
     if (stale == shown.end() && shown.size() == truth.size()) return ::testing::AssertionSuccess();
@@ -163,13 +166,12 @@ protected:
   // the state cells.
   void PressCell(int item, int column)
   {
-    CObjectsView* list = m_frame->GetObjectsView();
-    const int h = list->RowHeight();
+    const int h = m_list->RowHeight();
     const Rect cell = HideCellRect(item, h);
     wxMouseEvent event(wxEVT_LEFT_DOWN);
     event.SetPosition(wxPoint(cell.Left + column * h + h / 2 - 2, cell.Top + 6));
-    event.SetEventObject(list);
-    list->ProcessWindowEvent(event);
+    event.SetEventObject(m_list);
+    m_list->ProcessWindowEvent(event);
   }
 
   CItemPropertiesWindow* Properties(int item)
@@ -192,6 +194,7 @@ protected:
   }
 
   CTovelView* m_view = nullptr;
+  CObjectsView* m_list = nullptr;
   int m_paints = 0;
   int m_rowBytes = 1;
   int m_pixelBytes = 4;
@@ -239,7 +242,8 @@ TEST_P(Repaint, EveryChangeLeavesTheScreenAsAFullRepaintWould)
   };
   for (const auto& [name, change] : changes) {
     change();
-    EXPECT_TRUE(MatchesFullRepaint()) << name << " at zoom " << GetParam();
+    EXPECT_TRUE(MatchesFullRepaint(m_view)) << name << " at zoom " << GetParam();
+    EXPECT_TRUE(MatchesFullRepaint(m_list)) << name << ", item list, at zoom " << GetParam();
   }
 }
 
