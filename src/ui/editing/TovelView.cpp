@@ -2,8 +2,10 @@
 
 #include <cstdint>
 
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 #include "app/Messages.h"
 #include "bitmaps/PictureLoading.h"
@@ -12,6 +14,14 @@
 #include "editing/TovelPainter.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
+
+wxDEFINE_EVENT(EVT_DIRECT_PAINT, DirectPaintEvent);
+
+DirectPaintEvent::DirectPaintEvent(wxWindow* view, const wxRect& area)
+    : wxEvent(view->GetId(), EVT_DIRECT_PAINT), m_area(area)
+{
+  SetEventObject(view);
+}
 
 namespace {
 
@@ -35,6 +45,23 @@ wxRect ToWxRect(const Rect& r)
 
 // Lines a mouse wheel notch scrolls, as most desktops do.
 constexpr int WheelLines = 3;
+
+// Whether a client DC's drawing reaches the screen: not on Wayland nor on
+// macOS, where only paints draw. Newer wxWidgets answers this itself.
+template <typename DC = wxClientDC> bool DrawingOutsidePaintWorks(const wxWindow* window)
+{
+  if constexpr (requires { DC::CanBeUsedForDrawing(window); }) {
+    return DC::CanBeUsedForDrawing(window);
+  } else {
+#if defined(__WXGTK__) && defined(__UNIX__)
+    return wxGetDisplayInfo().type == wxDisplayX11;
+#elif defined(__WXOSX__)
+    return false;
+#else
+    return true;
+#endif
+  }
+}
 
 } // namespace
 
@@ -127,16 +154,41 @@ void CTovelView::OnDraw(wxDC& dc)
   // The area to repaint, in scroll-area pixels.
   const wxRect update = GetUpdateRegion().GetBox();
   const wxPoint topLeft = CalcUnscrolledPosition(update.GetTopLeft());
-  const Rect area = ToRect(wxRect(topLeft, update.GetSize()));
+  PaintArea(dc, ToRect(wxRect(topLeft, update.GetSize())));
+}
+
+void CTovelView::PaintArea(wxDC& dc, const Rect& area)
+{
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(GetBackgroundColour()));
   dc.DrawRectangle(ToWxRect(area));
   // Pictures are stretched for all that is on screen, so that the paints
   // after scrolling a little or redrawing one item reuse them.
-  const wxPoint shownTopLeft = CalcUnscrolledPosition(wxPoint(0, 0));
-  const Rect visible = ToRect(wxRect(shownTopLeft, GetClientSize()));
+  const Rect visible = ShownArea();
   m_painter.PaintPage(dc, m_pageOrigin, &area, &visible);
   if (m_dragging) DrawFeedback(dc);
+}
+
+Rect CTovelView::ShownArea() const
+{
+  return ToRect(wxRect(CalcUnscrolledPosition(wxPoint(0, 0)), GetClientSize()));
+}
+
+bool CTovelView::PaintDirectly(const Rect& area)
+{
+  if (!IsShownOnScreen() || IsFrozen() || !DrawingOutsidePaintWorks(this)) return false;
+  const Rect shown = area.Intersection(ShownArea());
+  if (shown.IsEmpty()) return true;
+  {
+    wxClientDC dc(this);
+    DoPrepareDC(dc);
+    wxDCClipper clip(dc, ToWxRect(shown));
+    PaintArea(dc, shown);
+  }
+  DirectPaintEvent painted(this, wxRect(CalcScrolledPosition(wxPoint(shown.Left, shown.Top)),
+                                        wxSize(shown.Width(), shown.Height())));
+  ProcessWindowEvent(painted);
+  return true;
 }
 
 void CTovelView::TovelChanged(const TovelChange& change)
@@ -173,7 +225,7 @@ void CTovelView::TovelChanged(const TovelChange& change)
   }
 }
 
-void CTovelView::RefreshExtent(const TovelItem& item)
+Rect CTovelView::Extent(const TovelItem& item)
 {
   // Text is measured as the screen draws it: a memory DC of the same
   // resolution gives the same measure.
@@ -181,7 +233,12 @@ void CTovelView::RefreshExtent(const TovelItem& item)
     m_measure = std::make_unique<wxMemoryDC>();
     m_measure->SelectObject(m_measureBitmap);
   }
-  RefreshArea(m_painter.Extent(*m_measure, item, m_pageOrigin));
+  return m_painter.Extent(*m_measure, item, m_pageOrigin);
+}
+
+void CTovelView::RefreshExtent(const TovelItem& item)
+{
+  RefreshArea(Extent(item));
 }
 
 void CTovelView::RefreshArea(const Rect& area)
@@ -200,11 +257,16 @@ void CTovelView::RefreshArea(const Rect& area)
 
 void CTovelView::RedrawItem(int i, const TovelItem& before)
 {
-  RefreshExtent(before);
-  RefreshExtent(ItemTable[i]);
+  const Rect was = Extent(before);
+  const Rect now = Extent(ItemTable[i]);
   // A fast-redraw item is on screen in its new look before the next
-  // event is handled.
-  if (CanRedrawDirectly(ItemTable[i])) Update();
+  // event is handled: drawn at once where the platform allows it, else
+  // repainted at once.
+  const bool atOnce = CanRedrawDirectly(ItemTable[i]);
+  if (atOnce && PaintDirectly(was.United(now))) return;
+  RefreshArea(was);
+  RefreshArea(now);
+  if (atOnce) Update();
 }
 
 Point CTovelView::Unscrolled(wxPoint position) const

@@ -1,4 +1,5 @@
-// Records where a window repaints, for tests of what an edit repaints.
+// Records where a window repaints, for tests of what an edit repaints: in
+// paints, and where the tovel view draws straight onto the window.
 #pragma once
 
 #include <wx/app.h>
@@ -14,8 +15,13 @@ public:
   explicit PaintRecorder(wxWindow* window) : m_window(window)
   {
     m_window->Bind(wxEVT_PAINT, &PaintRecorder::OnPaint, this);
+    m_window->Bind(EVT_DIRECT_PAINT, &PaintRecorder::OnDirectPaint, this);
   }
-  ~PaintRecorder() { m_window->Unbind(wxEVT_PAINT, &PaintRecorder::OnPaint, this); }
+  ~PaintRecorder()
+  {
+    m_window->Unbind(wxEVT_PAINT, &PaintRecorder::OnPaint, this);
+    m_window->Unbind(EVT_DIRECT_PAINT, &PaintRecorder::OnDirectPaint, this);
+  }
   PaintRecorder(const PaintRecorder&) = delete;
   PaintRecorder& operator=(const PaintRecorder&) = delete;
 
@@ -45,6 +51,12 @@ private:
   void OnPaint(wxPaintEvent& event)
   {
     m_painted.Union(m_window->GetUpdateRegion());
+    event.Skip();
+  }
+
+  void OnDirectPaint(DirectPaintEvent& event)
+  {
+    m_painted.Union(event.Area());
     event.Skip();
   }
 

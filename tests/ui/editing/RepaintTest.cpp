@@ -222,6 +222,7 @@ TEST_P(Repaint, EveryChangeLeavesTheScreenAsAFullRepaintWould)
          m_frame->SelectItem(0);
          Command(ids::MoveDown);
        }},
+      {"state preview of a picture over a text", [&] { PressCell(1, 3); }},
       {"typed left edge", [&] { Properties(2)->GetEdit(ids::PropertiesLeft)->SetValue("150"); }},
       {"typed text", [&] { Properties(2)->GetEdit(ids::PropertiesText)->SetValue("x"); }},
       {"filled off", [&] { Tick(2, ids::PropertiesFilled, false); }},
