@@ -19,6 +19,11 @@ ShownMainWindow::ShownMainWindow() : m_frame(new CMainFrame)
     ++m_viewPaints;
     event.Skip();
   });
+  // A fast-redraw item is drawn straight onto the window, without a paint.
+  m_frame->GetTovelView()->Bind(EVT_DIRECT_PAINT, [this](DirectPaintEvent& event) {
+    ++m_viewPaints;
+    event.Skip();
+  });
   m_frame->Maximize();
   m_frame->Show();
   for (int i = 0; i < 100 && !m_frame->GetTovelView()->IsShownOnScreen(); ++i) {
