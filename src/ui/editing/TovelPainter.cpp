@@ -32,7 +32,8 @@ TovelPainter::TovelPainter(int zoom, bool labelsShown) : m_zoom(zoom), m_labelsS
 
 void TovelPainter::LearnResolution(const wxDC& dc)
 {
-  // Asking costs a query of the screen's monitors: once per paint.
+  // Asking costs a query of the screen's monitors: once, until forgotten.
+  if (m_resolution > 0) return;
   const int ppi = dc.GetPPI().y;
   m_resolution = ppi > 0 ? ppi : 96;
 }
@@ -41,10 +42,11 @@ const wxFont& TovelPainter::Font()
 {
   // A point is 1/72 inch: the em of a font of p points is p * ppi / 72
   // pixels. (A pixel size would set the line height, which is larger.)
-  if (!m_font.IsOk() || m_resolution != m_fontResolution) {
-    const double points = TextHeight * m_zoom * 72.0 / m_resolution;
+  const int resolution = m_resolution > 0 ? m_resolution : 96;
+  if (!m_font.IsOk() || resolution != m_fontResolution) {
+    const double points = TextHeight * m_zoom * 72.0 / resolution;
     m_font = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_SWISS));
-    m_fontResolution = m_resolution;
+    m_fontResolution = resolution;
     m_textSizes.clear();
   }
   return m_font;

@@ -19,6 +19,11 @@ public:
 
   int Zoom() const { return m_zoom; }
 
+  // Texts are measured and drawn at the resolution of the first DC painted
+  // or measured in; after this, at that of the next one (the window moved
+  // to a screen of another resolution).
+  void ForgetResolution() { m_resolution = 0; }
+
   // Fills the page white and draws every item in table order, so a higher
   // item lies over a lower one. With an area (in the DC's coordinates),
   // only the items that reach into it are drawn. Pictures are stretched
@@ -39,9 +44,9 @@ private:
   // as far as it lies in shown and is not hidden by the rectangles above.
   void DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown, std::span<const Rect> above);
   // The text font: characters (the em, without leading) 14 pixels high
-  // times the zoom, at the resolution of the DC last painted or measured in.
+  // times the zoom, at the resolution learnt.
   const wxFont& Font();
-  // Takes the DC's resolution for the texts measured and drawn next.
+  // Takes the DC's resolution for the texts, unless one is known.
   void LearnResolution(const wxDC& dc);
   // Whether anything the item paints falls in the area.
   bool Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area);
@@ -54,7 +59,7 @@ private:
   int m_zoom;
   bool m_labelsShown;
   wxFont m_font;
-  int m_resolution = 96;
+  int m_resolution = 0;
   int m_fontResolution = 0;
   std::unordered_map<std::string, wxSize> m_textSizes;
 };

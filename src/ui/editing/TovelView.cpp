@@ -76,6 +76,11 @@ CTovelView::CTovelView(wxWindow* parent)
   // below.
   SetScrollRate(1, 1);
   Bind(wxEVT_SIZE, &CTovelView::OnSize, this);
+  Bind(wxEVT_DPI_CHANGED, [this](wxDPIChangedEvent& event) {
+    m_painter.ForgetResolution();
+    Refresh();
+    event.Skip();
+  });
   Bind(wxEVT_LEFT_DOWN, &CTovelView::OnLeftDown, this);
   // A double-click is a press like any other: the second press of a
   // double-click on an item starts a drag.
