@@ -7,6 +7,7 @@
 #include "Measure.h"
 #include "app/MainFrame.h"
 #include "bitmaps/PictureLoading.h"
+#include "editing/DirectPaint.h"
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"

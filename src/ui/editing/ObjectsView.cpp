@@ -11,6 +11,7 @@
 
 #include "app/ModelText.h"
 #include "bitmaps/PictureLoading.h"
+#include "editing/DirectPaint.h"
 #include "editing/ItemKeys.h"
 #include "editing/ItemListGeometry.h"
 #include "model/LeadingNumber.h"
@@ -146,6 +147,13 @@ void CObjectsView::InvalidateItemRow(int i)
   RefreshRect(ToWxRect(band), false);
 }
 
+void CObjectsView::RedrawItemRow(int i)
+{
+  const Rect band = ItemRowBand(i, m_rowHeight, GetClientSize().x, 0);
+  const auto paint = [this](wxDC& dc, const Rect& shown) { PaintTo(dc, &shown); };
+  if (!PaintDirectly(*this, band, paint)) InvalidateItemRow(i);
+}
+
 void CObjectsView::DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed)
 {
   const wxSize size(cell.Width(), cell.Height());
@@ -182,8 +190,11 @@ void CObjectsView::TovelChanged(const TovelChange& change)
 {
   switch (change.What) {
   case TovelChange::ItemEdited:
-  case TovelChange::StateShown:
     InvalidateItemRow(change.Item);
+    break;
+  case TovelChange::StateShown:
+    // A preview is shown before the next event is handled.
+    RedrawItemRow(change.Item);
     break;
   case TovelChange::ItemsSwapped:
   case TovelChange::Selected:

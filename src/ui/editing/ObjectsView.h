@@ -42,6 +42,9 @@ private:
 
   // Repaints row i without erasing (-1: the band above row 0).
   void InvalidateItemRow(int i);
+  // Paints row i at once: straight onto the window where the platform
+  // allows it (sending EVT_DIRECT_PAINT), else by invalidating it.
+  void RedrawItemRow(int i);
   void PaintHeader(wxDC& dc, int width);
   void PaintRow(wxDC& dc, int row, int width);
   void PaintPictureCell(wxDC& dc, int row, int column);

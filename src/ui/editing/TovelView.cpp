@@ -2,26 +2,17 @@
 
 #include <cstdint>
 
-#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
-#include <wx/utils.h>
 
 #include "app/Messages.h"
 #include "bitmaps/PictureLoading.h"
+#include "editing/DirectPaint.h"
 #include "editing/ItemKeys.h"
 #include "editing/ItemPlacement.h"
 #include "editing/TovelPainter.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
-
-wxDEFINE_EVENT(EVT_DIRECT_PAINT, DirectPaintEvent);
-
-DirectPaintEvent::DirectPaintEvent(wxWindow* view, const wxRect& area)
-    : wxEvent(view->GetId(), EVT_DIRECT_PAINT), m_area(area)
-{
-  SetEventObject(view);
-}
 
 namespace {
 
@@ -45,23 +36,6 @@ wxRect ToWxRect(const Rect& r)
 
 // Lines a mouse wheel notch scrolls, as most desktops do.
 constexpr int WheelLines = 3;
-
-// Whether a client DC's drawing reaches the screen: not on Wayland nor on
-// macOS, where only paints draw. Newer wxWidgets answers this itself.
-template <typename DC = wxClientDC> bool DrawingOutsidePaintWorks(const wxWindow* window)
-{
-  if constexpr (requires { DC::CanBeUsedForDrawing(window); }) {
-    return DC::CanBeUsedForDrawing(window);
-  } else {
-#if defined(__WXGTK__) && defined(__UNIX__)
-    return wxGetDisplayInfo().type == wxDisplayX11;
-#elif defined(__WXOSX__)
-    return false;
-#else
-    return true;
-#endif
-  }
-}
 
 } // namespace
 
@@ -179,23 +153,6 @@ Rect CTovelView::ShownArea() const
   return ToRect(wxRect(CalcUnscrolledPosition(wxPoint(0, 0)), GetClientSize()));
 }
 
-bool CTovelView::PaintDirectly(const Rect& area)
-{
-  if (!IsShownOnScreen() || IsFrozen() || !DrawingOutsidePaintWorks(this)) return false;
-  const Rect shown = area.Intersection(ShownArea());
-  if (shown.IsEmpty()) return true;
-  {
-    wxClientDC dc(this);
-    DoPrepareDC(dc);
-    wxDCClipper clip(dc, ToWxRect(shown));
-    PaintArea(dc, shown);
-  }
-  DirectPaintEvent painted(this, wxRect(CalcScrolledPosition(wxPoint(shown.Left, shown.Top)),
-                                        wxSize(shown.Width(), shown.Height())));
-  ProcessWindowEvent(painted);
-  return true;
-}
-
 void CTovelView::TovelChanged(const TovelChange& change)
 {
   switch (change.What) {
@@ -268,7 +225,9 @@ void CTovelView::RedrawItem(int i, const TovelItem& before)
   // event is handled: drawn at once where the platform allows it, else
   // repainted at once.
   const bool atOnce = CanRedrawDirectly(ItemTable[i]);
-  if (atOnce && PaintDirectly(was.United(now))) return;
+  if (atOnce && PaintDirectly(*this, was.United(now),
+                              [this](wxDC& dc, const Rect& shown) { PaintArea(dc, shown); }))
+    return;
   RefreshArea(was);
   RefreshArea(now);
   if (atOnce) Update();

@@ -11,21 +11,6 @@
 #include "editing/TovelPainter.h"
 #include "model/TovelChange.h"
 
-// What the tovel view sends itself after drawing an area straight onto the
-// window, outside a paint: whoever watches its paints sees these too.
-class DirectPaintEvent : public wxEvent {
-public:
-  DirectPaintEvent(wxWindow* view, const wxRect& area);
-  // The area drawn, in window pixels.
-  wxRect Area() const { return m_area; }
-  wxEvent* Clone() const override { return new DirectPaintEvent(*this); }
-
-private:
-  wxRect m_area;
-};
-
-wxDECLARE_EVENT(EVT_DIRECT_PAINT, DirectPaintEvent);
-
 class CTovelView : public wxScrolledCanvas, public TovelClient {
 public:
   explicit CTovelView(wxWindow* parent);
@@ -61,14 +46,9 @@ private:
   void OnMouseWheel(wxMouseEvent& event);
   // Repaints everything item i painted before a change (as `before`) and
   // paints now. A fast-redraw item showing a picture is painted at once:
-  // straight onto the window where the platform allows it, else by a
-  // paint before the next event is handled.
+  // straight onto the window where the platform allows it (sending
+  // EVT_DIRECT_PAINT), else by a paint before the next event is handled.
   void RedrawItem(int i, const TovelItem& before);
-  // Paints an area (scroll-area pixels) straight onto the window, clipped
-  // to it, with the pixels a paint gives, and sends EVT_DIRECT_PAINT;
-  // false, with nothing drawn, where drawing outside a paint does not
-  // reach the screen.
-  bool PaintDirectly(const Rect& area);
   // Paints the workspace, the page and the drag feedback over an area
   // (scroll-area pixels) of a prepared DC.
   void PaintArea(wxDC& dc, const Rect& area);

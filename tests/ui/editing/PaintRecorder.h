@@ -1,11 +1,12 @@
 // Records where a window repaints, for tests of what an edit repaints: in
-// paints, and where the tovel view draws straight onto the window.
+// paints, and where a pane draws straight onto its window.
 #pragma once
 
 #include <wx/app.h>
 #include <wx/region.h>
 #include <wx/window.h>
 
+#include "editing/DirectPaint.h"
 #include "editing/TovelView.h"
 #include "editing/ViewGeometry.h"
 #include "model/Tovel.h"
