@@ -101,6 +101,10 @@ void CMainFrame::CreatePanes()
   m_splitter->SetMinimumPaneSize(1);
   m_objectsView = new CObjectsView(m_splitter);
   m_tovelView = new CTovelView(m_splitter);
+  // The panes keep the font they would inherit: each drawing context they
+  // make then takes it as it is instead of asking the theme again.
+  for (wxWindow* pane : std::initializer_list<wxWindow*>{m_objectsView, m_tovelView, m_splitter})
+    pane->SetOwnFont(pane->GetFont());
   m_splitter->SplitVertically(m_objectsView, m_tovelView, ItemListWidth);
 }
 
