@@ -219,7 +219,7 @@ std::vector<Figure> MeasureAll(int& unpainted)
          .Floor = warm1.Middle(),
          .Inverse = true,
          .Target = 10,
-         .Note = "the toolkit paints the item list's row in the same pass"},
+         .Note = "the item list's row is drawn as well as the tovel view's item"},
         {.What = "one-item repaint (RedrawItem), zoom 4",
          .Value = item4.Middle(),
          .FloorWhat = "full repaint, zoom 4, warm",

@@ -108,17 +108,29 @@ double ShownMainWindow::FullRepaint(bool cold)
   return ms;
 }
 
+void ShownMainWindow::ShowState(int item, int state)
+{
+  const TovelItem before = ItemTable[item];
+  ItemTable[item].State = state;
+  AnnounceTovelChange({TovelChange::StateShown, item, -1, before});
+  m_frame->GetTovelView()->Update();
+  WaitForDisplay();
+}
+
 double ShownMainWindow::ItemRedraw(int item)
 {
-  CTovelView* view = m_frame->GetTovelView();
+  // Both states are shown once untimed, so that their pictures are
+  // stretched, in the tovel view and in the item list, as they are for a
+  // user going back and forth between them: the full repaint this is set
+  // against is warm too, and a cold one drops the item list's pictures.
+  const int shown = ItemTable[item].State;
+  const int other = shown == 0 ? 1 : 0;
+  ShowState(item, other);
+  ShowState(item, shown);
   Settle();
-  const TovelItem before = ItemTable[item];
-  ItemTable[item].State = before.State == 0 ? 1 : 0;
   const int paints = m_viewPaints;
   const Stopwatch clock;
-  AnnounceTovelChange({TovelChange::StateShown, item, -1, before});
-  view->Update();
-  WaitForDisplay();
+  ShowState(item, other);
   const double ms = clock.Ms();
   if (m_viewPaints == paints) ++m_unpainted;
   return ms;

@@ -38,7 +38,7 @@ public:
 
   // The repaint after item `item` showed its other state, announced as the
   // item list announces it: the view repaints only what the item touched
-  // (and the item list its row, which the toolkit paints in the same pass).
+  // and the item list its row. Both states were shown before, untimed.
   double ItemRedraw(int item);
 
   // Hides the item list (the tovel view takes the whole window) or shows
@@ -66,6 +66,9 @@ private:
   void Settle();
   // Both panes paint what is invalid now, and the display draws it.
   void PaintNow();
+  // Item `item` shows `state`, announced as the item list announces it,
+  // and what that repaints is on the display.
+  void ShowState(int item, int state);
   void Command(int id);
 
   CMainFrame* m_frame;
