@@ -57,16 +57,17 @@ wxIcon MakeIcon(const PaletteImage& picture)
 std::vector<wxBitmap> ToolbarImages(bool large)
 {
   const wxSize size = large ? LargeToolImageSize : SmallToolImageSize;
-  const wxImage stripImage = MakeImage(large ? ToolbarLargeImage : ToolbarSmallImage);
-  const wxBitmap strip = stripImage.IsOk() ? wxBitmap(stripImage) : wxBitmap();
+  const wxImage strip = MakeImage(large ? ToolbarLargeImage : ToolbarSmallImage);
   std::vector<wxBitmap> images;
   images.reserve(ToolbarButtonCount);
   for (int i = 0; i < ToolbarButtonCount; ++i) {
     const wxRect cell(i * size.x, 0, size.x, size.y);
     // A strip too small for its buttons leaves the missing ones blank
-    // rather than failing.
+    // rather than failing. Each image is cut from the strip before it
+    // becomes a bitmap: a bitmap cut from a bitmap keeps the whole width of
+    // the strip's rows in memory.
     if (strip.IsOk() && cell.GetRight() < strip.GetWidth() && cell.GetBottom() < strip.GetHeight())
-      images.push_back(strip.GetSubBitmap(cell));
+      images.emplace_back(strip.GetSubImage(cell));
     else
       images.push_back(BlankImage(size));
   }
