@@ -1,5 +1,7 @@
 #include "app/SplashWindow.h"
 
+#include <algorithm>
+
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dcclient.h>
@@ -23,6 +25,9 @@ constexpr int VersionRightInset = 4;
 constexpr int VersionTopInset = 20;
 constexpr int AboutTextLift = 32;
 
+// The title picture is drawn in bands of this many rows.
+constexpr int TitleBandRows = 32;
+
 // The OK button, 80 x 22, centred under the picture and 5 pixels below it.
 constexpr int OkWidth = 80;
 constexpr int OkHeight = 22;
@@ -32,14 +37,11 @@ constexpr int OkTopGap = 5;
 
 int CSplashWindow::s_timerPeriod = CSplashWindow::DefaultTimerPeriod;
 
-CSplashWindow::CSplashWindow(bool aboutMode)
-    : m_aboutMode(aboutMode), m_timer(this), m_picture(TitlePicture())
-{
-}
+CSplashWindow::CSplashWindow(bool aboutMode) : m_aboutMode(aboutMode), m_timer(this) {}
 
 wxSize CSplashWindow::PictureSize()
 {
-  return TitlePicture().GetSize();
+  return TitlePictureSize();
 }
 
 bool CSplashWindow::ShowSplash()
@@ -109,7 +111,17 @@ void CSplashWindow::PaintTo(wxDC& dc) const
   // Everything else lies inside the frame.
   dc.SetDeviceOrigin(FrameWidth, FrameWidth);
   dc.SetClippingRegion(0, 0, window.x - 2 * FrameWidth, window.y - 2 * FrameWidth);
-  if (m_picture.IsOk()) dc.DrawBitmap(m_picture, 0, 0);
+  // The picture is made for each paint and let go at once: the window is
+  // seldom painted more than once, and a kept copy would cost more memory
+  // than the rest of the window. It goes to the screen in bands, so that
+  // the buffer that carries it to the display holds one band, not the whole
+  // picture.
+  const wxImage title = TitlePicture();
+  if (title.IsOk())
+    for (int top = 0; top < title.GetHeight(); top += TitleBandRows) {
+      const int rows = std::min(TitleBandRows, title.GetHeight() - top);
+      dc.DrawBitmap(wxBitmap(title.GetSubImage(wxRect(0, top, title.GetWidth(), rows))), 0, top);
+    }
 
   if (m_aboutMode) {
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);

@@ -62,7 +62,6 @@ private:
   wxButton* m_okButton = nullptr;
   const bool m_aboutMode;
   wxTimer m_timer;
-  wxBitmap m_picture;
 
   static int s_timerPeriod;
 };

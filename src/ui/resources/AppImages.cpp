@@ -82,9 +82,12 @@ wxIconBundle AppIcons()
   return icons;
 }
 
-const wxImage& TitlePicture()
+wxImage TitlePicture()
 {
-  // Made once: every About window shows it again.
-  static const wxImage picture = MakeImage(TitlePictureImage);
-  return picture;
+  return MakeImage(TitlePictureImage);
+}
+
+wxSize TitlePictureSize()
+{
+  return {TitlePictureImage.Width, TitlePictureImage.Height};
 }

@@ -15,5 +15,8 @@ std::vector<wxBitmap> ToolbarImages(bool large);
 // The application icon in its 32 x 32 and 16 x 16 forms.
 wxIconBundle AppIcons();
 
-// The title picture of the splash and About windows, 502 x 302.
-const wxImage& TitlePicture();
+// The title picture of the splash and About windows, 502 x 302, made anew
+// for each call: nothing keeps it once a window has drawn its own copy.
+wxImage TitlePicture();
+// Its size, known without making it.
+wxSize TitlePictureSize();
