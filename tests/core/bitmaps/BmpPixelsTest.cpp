@@ -174,15 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Rows are padded to four bytes and stored bottom row first.
         IndexedCase{
-            "OneBit", {.Bits = 1, .Pixels = {0x40, 0, 0, 0, 0xA0, 0, 0, 0}}, {1, 0, 1, 0, 1, 0}},
-        IndexedCase{"FourBits",
-                    {.Bits = 4, .Pixels = {0x34, 0x50, 0, 0, 0x01, 0x20, 0, 0}},
-                    {0, 1, 2, 3, 4, 5}},
-        IndexedCase{
             "EightBits", {.Bits = 8, .Pixels = {7, 8, 9, 0, 1, 2, 3, 0}}, {1, 2, 3, 7, 8, 9}},
-        IndexedCase{"EightBitsTopDown",
-                    {.Bits = 8, .TopDown = true, .Pixels = {7, 8, 9, 0, 1, 2, 3, 0}},
-                    {7, 8, 9, 1, 2, 3}},
         IndexedCase{"OldCoreHeader",
                     {.Bits = 8, .HeaderSize = 12, .Pixels = {7, 8, 9, 0, 1, 2, 3, 0}},
                     {1, 2, 3, 7, 8, 9}},
