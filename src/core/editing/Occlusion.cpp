@@ -1,5 +1,7 @@
 #include "editing/Occlusion.h"
 
+#include <algorithm>
+
 #include "editing/ViewGeometry.h"
 
 namespace {
@@ -54,4 +56,20 @@ void AddOpaqueRects(const TovelItem& item, int bitmapCount, int zoom, Point orig
   if (slot < 0 || !BitmapImages[slot].Bitmap) return;
   const BitmapSlot& picture = BitmapImages[slot];
   rects.push_back(PictureScreenRect(item, picture.Width, picture.Height, zoom, origin));
+}
+
+ItemCovers::ItemCovers(bool labelsShown, int zoom, Point origin)
+    : m_above(static_cast<std::size_t>(std::max(ItemCount, 0)) + 1)
+{
+  for (int i = ItemCount - 1; i >= 0; --i) {
+    m_above[static_cast<std::size_t>(i) + 1] = m_rects.size();
+    if (ItemIsDrawn(ItemTable[i], labelsShown))
+      AddOpaqueRects(ItemTable[i], BitmapCount, zoom, origin, m_rects);
+  }
+}
+
+std::span<const Rect> ItemCovers::Above(int i) const
+{
+  if (i < 0 || static_cast<std::size_t>(i) + 1 >= m_above.size()) return {};
+  return std::span(m_rects).first(m_above[static_cast<std::size_t>(i) + 1]);
 }

@@ -17,3 +17,18 @@ Rect UncoveredBounds(const Rect& area, std::span<const Rect> covers);
 // empty slots hide nothing.
 void AddOpaqueRects(const TovelItem& item, int bitmapCount, int zoom, Point origin,
                     std::vector<Rect>& rects);
+
+// What the drawn items of the tovel hide of the items under them, on a
+// page at origin and zoom, gathered once for a paint.
+class ItemCovers {
+public:
+  ItemCovers(bool labelsShown, int zoom, Point origin);
+  // What the items above item i hide.
+  std::span<const Rect> Above(int i) const;
+
+private:
+  // Gathered from the top item down, so that those of the items above
+  // item i come first: m_above[i] of them.
+  std::vector<Rect> m_rects;
+  std::vector<std::size_t> m_above;
+};

@@ -1,6 +1,5 @@
 #include "editing/TovelPainter.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -64,20 +63,10 @@ void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area, const R
   const Rect shown = page.Intersection(visible ? *visible : area ? *area : page);
   // What each item hides of the items under it: a picture is stretched
   // only as far as it is neither off the screen nor hidden.
-  const Point at{origin.x, origin.y};
-  std::vector<Rect> covers;
-  std::vector<std::size_t> coversAbove(static_cast<std::size_t>(std::max(ItemCount, 0)) + 1);
-  for (int i = ItemCount - 1; i >= 0; --i) {
-    if (ItemIsDrawn(ItemTable[i], m_labelsShown))
-      AddOpaqueRects(ItemTable[i], BitmapCount, m_zoom, at, covers);
-    coversAbove[static_cast<std::size_t>(i)] = covers.size();
-  }
+  const ItemCovers covers(m_labelsShown, m_zoom, {origin.x, origin.y});
   for (int i = 0; i < ItemCount; ++i) {
     if (area && !Reaches(dc, ItemTable[i], origin, *area)) continue;
-    // The covers were gathered from the top item down: those of the items
-    // above item i come first.
-    const std::size_t above = coversAbove[static_cast<std::size_t>(i) + 1];
-    DrawItem(dc, i, origin, shown, std::span(covers).first(above));
+    DrawItem(dc, i, origin, shown, covers.Above(i));
   }
 }
 
