@@ -27,7 +27,7 @@ deps:
 	@tools/install-deps.sh
 
 build-run: deps
-	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_TESTS=OFF -DTOVEL_WERROR=OFF
+	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTOVEL_WERROR=OFF
 	cmake --build $(RUN_BUILD) -j $(JOBS)
 
 run: build-run
@@ -47,13 +47,13 @@ test: build-test
 # window it is compared with stands in the other.
 BENCH_BUILD ?= build/bench
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTOVEL_BUILD_TESTS=OFF -DTOVEL_BUILD_BENCH=ON -DTOVEL_WERROR=OFF
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTOVEL_BUILD_BENCH=ON -DTOVEL_WERROR=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tovel_bench
 	NO_AT_BRIDGE=1 xvfb-run -a -s "-screen 0 2560x1024x24" $(BENCH_BUILD)/tovel_bench
 
 fuzz:
 	@tools/install-deps.sh fuzz
-	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_FUZZ=ON
+	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVEL_BUILD_FUZZ=ON -DTOVEL_WERROR=ON
 	cmake --build build/fuzz -j $(JOBS)
 	tools/run-fuzz.sh build/fuzz $(FUZZ_SECONDS)
 

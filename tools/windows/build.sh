@@ -15,7 +15,7 @@ eval "$deps"
 
 cmake -S . -B "$OUT" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
   -DWX_PREFIX="$WX_PREFIX" -DGTEST_PREFIX="$GTEST_PREFIX" \
-  -DCMAKE_BUILD_TYPE=Release -DTOVEL_WERROR=ON -DTOVEL_BUILD_TESTS=ON >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DTOVEL_WERROR=ON -DBUILD_TESTING=ON >/dev/null
 cmake --build "$OUT" -j "$JOBS" --target tovelcreator
 
 VERSION=$(sed -n 's/^project(TovelCreator VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/Version.h"
 #include "bitmaps/BitmapLoading.h"
 #include "model/AcornTovel.h"
 #include "model/MacTovel.h"
@@ -203,7 +204,7 @@ int RunBatch(const CommandLine& line)
     std::cout << Usage;
     return 0;
   case CommandLine::Mode::Version:
-    std::cout << "TovelCreator 1.01\n";
+    std::cout << "TovelCreator " TOVEL_VERSION "\n";
     return 0;
   case CommandLine::Mode::Editor:
   case CommandLine::Mode::Render:

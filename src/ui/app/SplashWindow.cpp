@@ -7,11 +7,12 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include "app/Version.h"
 #include "resources/AppImages.h"
 
 namespace {
 
-const wxString VersionText = "1.01";
+const wxString VersionText = TOVEL_VERSION;
 
 // The window draws its own thin frame: toolkits differ in whether a
 // borderless top-level window gets one. Inside the frame lie the picture
