@@ -1,7 +1,12 @@
-# make run   installs what is missing, builds and starts the editor on the
-#            bundled sample tovels.
+# make       builds the editor into build/run; installs nothing.
+# make run   installs what is missing, builds and starts the editor on a copy
+#            of the sample tovels in build/samples (made once; delete it to
+#            start afresh), so that trying the editor changes no tracked file.
 # make test  installs what is missing, builds with the sanitizers and runs
 #            every test in parallel (each window test on its own Xvfb).
+# make package  installs the packaging tools, builds as Debian does and makes
+#            build/package/tovelcreator_VERSION_ARCH.deb, checks the files
+#            it holds and runs lintian on it.
 # make bench builds and runs the benchmark: what a user waits for, against
 #            a bare wxWidgets program and reading the same files.
 # make windows       cross-builds the Windows program, its installer and a zip
@@ -9,30 +14,42 @@
 # make windows-test  runs the Windows tests under Wine (see tools/windows/test.sh).
 # make fuzz  builds the fuzz targets with clang and runs each for
 #            FUZZ_SECONDS seconds (see docs/reliability.md).
+# make deps  installs every Debian package that building and testing need.
+# Only run, test, bench, fuzz, package, deps and the Windows targets install
+# packages (with apt-get, through sudo when not root).
 
 JOBS ?= $(shell nproc)
-RUN_BUILD := build/run
-TEST_BUILD := build/test
-SAMPLES := $(CURDIR)/samples/tovels
+RUN_BUILD ?= build/run
+TEST_BUILD ?= build/test
+RUN_SAMPLES := $(CURDIR)/build/samples
 SAMPLE_INI := $(CURDIR)/build/KESTRO2.INI
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
+PACKAGE_BUILD ?= build/package-build
+PACKAGE_OUT := build/package
+# The compiler and linker flags of a Debian package build, with every
+# hardening option.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps run test bench fuzz build-run build-test windows windows-test clean
+.PHONY: all deps run test bench fuzz package build-run build-test windows windows-test clean
 
 all: build-run
 
 deps:
 	@tools/install-deps.sh
 
-build-run: deps
+build-run:
 	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTOVEL_WERROR=OFF
 	cmake --build $(RUN_BUILD) -j $(JOBS)
 
-run: build-run
-	@mkdir -p build
-	@printf '[LOCATIONS]\r\nTOVELS=%s\r\n' "$(SAMPLES)" > $(SAMPLE_INI)
+run:
+	@tools/install-deps.sh run
+	@$(MAKE) --no-print-directory build-run
+	@mkdir -p $(RUN_SAMPLES)
+	@cp -rn samples/tovels $(RUN_SAMPLES)/
+	@printf '[LOCATIONS]\r\nTOVELS=%s\r\n' "$(RUN_SAMPLES)/tovels" > $(SAMPLE_INI)
 	KESTRO2_INI=$(SAMPLE_INI) $(RUN_BUILD)/tovelcreator
 
 build-test: deps
@@ -41,6 +58,20 @@ build-test: deps
 
 test: build-test
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package:
+	@tools/install-deps.sh package
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTOVEL_WERROR=OFF \
+	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -rf $(PACKAGE_OUT)
+	cd $(PACKAGE_BUILD) && cpack -B $(CURDIR)/$(PACKAGE_OUT)
+	rm -rf $(PACKAGE_OUT)/_CPack_Packages
+	dpkg-deb -x $(PACKAGE_OUT)/tovelcreator_*.deb $(PACKAGE_OUT)/contents
+	tools/check-install.sh $(PACKAGE_OUT)/contents/usr
+	lintian --fail-on error $(PACKAGE_OUT)/tovelcreator_*.deb
+	@ls $(PACKAGE_OUT)/*.deb
 
 # The benchmark, built optimised (see docs/performance.md). The screen is
 # two 1280 x 1024 screens wide: the main window fills one half, the bare

@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when they
-# are missing. Uses sudo when not run as root.
+# Installs the Debian packages that a make target needs, when they are
+# missing. Uses sudo when not run as root.
+#   tools/install-deps.sh          building, testing and the benchmark
+#   tools/install-deps.sh run      building the editor
+#   tools/install-deps.sh package  building the editor and the Debian package
+#   tools/install-deps.sh fuzz     the fuzz targets
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtest-dev googletest libbenchmark-dev xvfb xauth)
-if [ "${1:-}" = "fuzz" ]; then
-  packages=(cmake make clang libclang-rt-14-dev)
-fi
+build=(cmake make g++ pkg-config libwxgtk3.2-dev)
+case "${1:-}" in
+  "") packages=("${build[@]}" libgtest-dev googletest libbenchmark-dev xvfb xauth) ;;
+  run) packages=("${build[@]}") ;;
+  package) packages=("${build[@]}" dpkg-dev file lintian desktop-file-utils appstream man-db) ;;
+  fuzz) packages=(cmake make clang libclang-rt-14-dev) ;;
+  *) echo "install-deps.sh: unknown mode '$1' (run, package or fuzz)" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
