@@ -149,7 +149,7 @@ TEST_F(ExportForms, PipesAndDevicesAreUnreadableAndNeverWaitedOn)
   for (const fs::path& file : {tovel.Path(), fs::path("/dev/null")}) {
     run = Tovelcreator("--export native --output " + Quoted(m_dir / "Copy") + " " + Quoted(file));
     EXPECT_EQ(run.status, 1) << file;
-    EXPECT_EQ(run.err, "Access to " + file.string() + " was denied.\n");
+    EXPECT_EQ(run.err, "tovelcreator: Access to " + file.string() + " was denied.\n");
   }
   EXPECT_FALSE(fs::exists(m_dir / "Copy"));
   EXPECT_FALSE(bitmap.WasOpened());

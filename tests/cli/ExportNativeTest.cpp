@@ -128,7 +128,7 @@ TEST_F(ExportNative, AWriteProtectedOutputIsRefusedInEveryForm)
     const RunResult run = Tovelcreator(std::string("--export ") + form + " --output '" +
                                        out.string() + "' '" + in.string() + "'");
     EXPECT_EQ(run.status, 1) << form;
-    EXPECT_EQ(run.err, "Access to " + out.string() + " was denied.\n") << form;
+    EXPECT_EQ(run.err, "tovelcreator: Access to " + out.string() + " was denied.\n") << form;
     EXPECT_EQ(ReadFileText(out), "previous") << form;
   }
 }

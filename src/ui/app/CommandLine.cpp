@@ -38,8 +38,11 @@ const char* const Usage =
     "      shown unless off) into the PNG picture OUT.png. Needs a display.\n"
     "  tovelcreator --help | --version\n"
     "\n"
+    "An option's value may follow it as the next argument or after '=': --zoom=2.\n"
     "The tovels folder comes from KESTRO2.INI (section LOCATIONS, key TOVELS);\n"
-    "--tovels-folder overrides it.\n";
+    "--tovels-folder overrides it. See the manual page tovelcreator(1).\n"
+    "\n"
+    "Exit status: 0 success, 1 a file could not be read or written, 2 a usage error.\n";
 
 struct AcornDetails {
   std::string directory; // Windows-1252, as the file stores it
@@ -90,18 +93,33 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
   CommandLineParse parse;
   CommandLine& line = parse.line;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
+    // An option's value follows it as the next argument or after '='.
+    std::string argument = arguments[i];
+    std::optional<std::string> attached;
+    if (argument.rfind("--", 0) == 0) {
+      if (const auto equals = argument.find('='); equals != std::string::npos) {
+        attached = argument.substr(equals + 1);
+        argument.resize(equals);
+      }
+    }
     auto value = [&](const char* option) -> std::string {
+      if (attached) return *attached;
       if (i + 1 >= arguments.size()) {
         parse.error = std::string(option) + " needs a value";
         return {};
       }
       return arguments[++i];
     };
+    auto flag = [&](CommandLine::Mode mode) {
+      if (attached)
+        parse.error = argument + " takes no value";
+      else
+        line.mode = mode;
+    };
     if (argument == "--help" || argument == "-h")
-      line.mode = CommandLine::Mode::Help;
+      flag(CommandLine::Mode::Help);
     else if (argument == "--version")
-      line.mode = CommandLine::Mode::Version;
+      flag(CommandLine::Mode::Version);
     else if (argument == "--export") {
       line.mode = CommandLine::Mode::Export;
       line.format = value("--export");
@@ -113,13 +131,13 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
       if (zoom.size() == 1 && zoom[0] >= '1' && zoom[0] <= '4')
         line.zoom = zoom[0] - '0';
       else if (parse.error.empty())
-        parse.error = "--zoom takes 1, 2, 3 or 4";
+        parse.error = "--zoom takes 1, 2, 3 or 4, not '" + zoom + "'";
     } else if (argument == "--labels") {
       const std::string labels = value("--labels");
       if (labels == "on" || labels == "off")
         line.labels = labels == "on";
       else if (parse.error.empty())
-        parse.error = "--labels takes on or off";
+        parse.error = "--labels takes on or off, not '" + labels + "'";
     } else if (argument == "--output")
       line.output = value("--output");
     else if (argument == "--sprites-dir") {
@@ -133,12 +151,17 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
       line.tovelsFolderGiven = true;
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "--")
       parse.error = "unknown option " + argument;
-    else if (!line.file.empty())
-      parse.error = "more than one file named";
-    else if (argument == "--") {
-      if (i + 1 < arguments.size()) line.file = arguments[++i];
-    } else
-      line.file = argument;
+    else {
+      // "--" ends the options: the next argument is the file, even if it
+      // starts with a dash.
+      const bool afterDashes = argument == "--";
+      if (afterDashes && i + 1 >= arguments.size()) continue;
+      const std::string& file = afterDashes ? arguments[++i] : argument;
+      if (!line.file.empty())
+        parse.error = "more than one tovel file named: " + line.file + " and " + file;
+      else
+        line.file = file;
+    }
     if (!parse.error.empty()) return parse;
   }
   const bool spritesGiven = line.spritesDirectoryGiven || line.spritesSizeGiven;
@@ -166,10 +189,30 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
   return parse;
 }
 
+void ReportProblem(const std::string& message)
+{
+  std::cerr << "tovelcreator: " << message << "\n";
+}
+
 int ReportUsageError(const std::string& error)
 {
-  std::cerr << "tovelcreator: " << error << "\n\n" << Usage;
+  ReportProblem(error);
+  std::cerr << "Try 'tovelcreator --help'.\n";
   return 2;
+}
+
+std::optional<std::string> BatchFolderProblem(const CommandLine& line)
+{
+  auto isFolder = [](const std::string& name) {
+    std::error_code ec;
+    return !name.empty() && std::filesystem::is_directory(platform::PathFromUtf8(name), ec);
+  };
+  if (isFolder(line.file)) return line.file + " is a folder, not a tovel file";
+  if (isFolder(line.output)) {
+    return line.output + " is a folder, not a file to write the " +
+           (line.mode == CommandLine::Mode::Render ? "picture" : "tovel") + " into";
+  }
+  return std::nullopt;
 }
 
 // Reads the tovel for an export or a picture, and as much of the bitmaps as
@@ -183,7 +226,7 @@ bool LoadTovelForBatch(const CommandLine& line)
     TovelsFolder = platform::ReadTovelsFolderSetting();
 
   if (auto error = ReadTovel(platform::PathFromUtf8(line.file))) {
-    std::cerr << *error << "\n";
+    ReportProblem(*error);
     return false;
   }
   // A picture shows the pixels; the Macintosh form needs the sizes alone;
@@ -193,7 +236,7 @@ bool LoadTovelForBatch(const CommandLine& line)
     problems = LoadAllBitmapSlots(BitmapDetail::Pixels);
   else if (line.format == "mac")
     problems = LoadAllBitmapSlots(BitmapDetail::SizeOnly);
-  for (const auto& problem : problems) std::cerr << "Warning: " << problem << "\n";
+  for (const auto& problem : problems) ReportProblem("warning: " + problem);
   return true;
 }
 
@@ -215,10 +258,7 @@ int RunBatch(const CommandLine& line)
 
   AcornDetails acorn;
   if (line.format == "acorn") {
-    if (auto problem = CheckAcornDetails(line, &acorn)) {
-      std::cerr << "tovelcreator: " << *problem << "\n";
-      return 2;
-    }
+    if (auto problem = CheckAcornDetails(line, &acorn)) return ReportUsageError(*problem);
   }
   if (!LoadTovelForBatch(line)) return 1;
   std::optional<std::string> error;
@@ -233,7 +273,7 @@ int RunBatch(const CommandLine& line)
     // read back.
     error = WriteTovel(platform::PathFromUtf8(line.output));
   if (error) {
-    std::cerr << *error << "\n";
+    ReportProblem(*error);
     return 1;
   }
   return 0;

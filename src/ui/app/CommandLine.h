@@ -2,6 +2,7 @@
 // needs no display.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,5 +48,13 @@ bool LoadTovelForBatch(const CommandLine& line);
 // or written.
 int RunRender(const CommandLine& line, int argc, char** argv);
 
-// Prints a usage error and returns the exit status 2.
+// A folder named as the tovel FILE or as the file to write (--output,
+// --render): the message naming it, for exit status 1.
+std::optional<std::string> BatchFolderProblem(const CommandLine& line);
+
+// Prints a message on standard error, after the program's name.
+void ReportProblem(const std::string& message);
+
+// Prints a usage error, with where to find the usage, and returns the exit
+// status 2.
 int ReportUsageError(const std::string& error);

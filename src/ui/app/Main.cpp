@@ -20,6 +20,13 @@ int main(int argc, char** argv)
   // The editor itself prints nothing; its messages are windows.
   if (!parse.error.empty() || parse.line.mode != CommandLine::Mode::Editor) ConnectToConsole();
   if (!parse.error.empty()) return ReportUsageError(parse.error);
+  if (parse.line.mode == CommandLine::Mode::Export ||
+      parse.line.mode == CommandLine::Mode::Render) {
+    if (auto problem = BatchFolderProblem(parse.line)) {
+      ReportProblem(*problem);
+      return 1;
+    }
+  }
   if (parse.line.mode == CommandLine::Mode::Render) return RunRender(parse.line, argc, argv);
   if (parse.line.mode != CommandLine::Mode::Editor) return RunBatch(parse.line);
 

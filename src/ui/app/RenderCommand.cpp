@@ -1,5 +1,4 @@
 // tovelcreator --render: the tovel's page as a PNG picture.
-#include <iostream>
 #include <string>
 
 #include <wx/app.h>
@@ -34,14 +33,14 @@ int WritePage(const CommandLine& line)
   {
     wxLogNull quiet; // the failure is reported below, in the program's words
     if (!page.ConvertToImage().SaveFile(png, wxBITMAP_TYPE_PNG)) {
-      std::cerr << "tovelcreator: the picture could not be made for " << line.output << ".\n";
+      ReportProblem("the picture could not be made for " + line.output + ".");
       return 1;
     }
   }
   std::string bytes(png.GetLength(), '\0');
   png.CopyTo(bytes.data(), bytes.size());
   if (auto error = platform::WriteFileSafely(platform::PathFromUtf8(line.output), bytes)) {
-    std::cerr << *error << "\n";
+    ReportProblem(*error);
     return 1;
   }
   return 0;
