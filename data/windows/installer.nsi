@@ -3,6 +3,7 @@
 ;   PROGRAM      the path of tovelcreator.exe
 ;   ICON         the path of tovelcreator.ico
 ;   README       the path of the README as a Windows text file
+;   LICENSE      the path of the licence as a Windows text file
 ;   FILES        an include file naming the sample tovels and bitmaps, with
 ;                the macros InstallSamples and RemoveSamples
 ;   OUTFILE      the installer to write
@@ -83,6 +84,7 @@ Section "TovelCreator"
   SetOutPath "$INSTDIR"
   File "/oname=tovelcreator.exe" "${PROGRAM}"
   File "/oname=README.txt" "${README}"
+  File "/oname=LICENSE.txt" "${LICENSE}"
   !insertmacro InstallSamples
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -119,6 +121,7 @@ Section "Uninstall"
   ; Only what the installer put there: tovels the user saved stay.
   Delete "$INSTDIR\tovelcreator.exe"
   Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   !insertmacro RemoveSamples
   RMDir "$INSTDIR"

@@ -24,6 +24,7 @@ rm -rf "$STAGE"
 mkdir -p "$STAGE"
 # Windows text files: CRLF line ends.
 sed 's/$/\r/' README.md > "$STAGE/README.txt"
+sed 's/$/\r/' LICENSE > "$STAGE/LICENSE.txt"
 
 # The sample tovels, named one by one so that the uninstaller removes only
 # what the installer brought.
@@ -58,12 +59,13 @@ sed 's/$/\r/' README.md > "$STAGE/README.txt"
 SETUP=$OUT/TovelCreator-$VERSION-setup.exe
 makensis -V2 -DVERSION="$VERSION" -DPROGRAM="$ROOT/$OUT/tovelcreator.exe" \
   -DICON="$ROOT/data/windows/tovelcreator.ico" -DREADME="$ROOT/$STAGE/README.txt" \
+  -DLICENSE="$ROOT/$STAGE/LICENSE.txt" \
   -DFILES="$ROOT/$STAGE/samples.nsh" -DOUTFILE="$ROOT/$SETUP" data/windows/installer.nsi
 
 ZIP=$OUT/TovelCreator-$VERSION-windows.zip
 PORTABLE=$STAGE/TovelCreator-$VERSION
 mkdir -p "$PORTABLE"
-cp "$OUT/tovelcreator.exe" "$STAGE/README.txt" "$PORTABLE/"
+cp "$OUT/tovelcreator.exe" "$STAGE/README.txt" "$STAGE/LICENSE.txt" "$PORTABLE/"
 cp -r samples "$PORTABLE/samples"
 rm -f "$ZIP"
 (cd "$STAGE" && zip -qrX "$ROOT/$ZIP" "TovelCreator-$VERSION")

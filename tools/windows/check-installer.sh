@@ -34,6 +34,7 @@ run_mode() { # mode hive folder
   unix=$(winepath -u "$folder")
   check "the program" test -f "$unix/tovelcreator.exe"
   check "the README" test -f "$unix/README.txt"
+  check "the licence" test -f "$unix/LICENSE.txt"
   check "the samples" test -f "$unix/samples/tovels/PumpHouse"
   check "the uninstaller" test -f "$unix/uninstall.exe"
   local classes="$hive\\Software\\Classes\\TovelCreator.Document"
@@ -56,6 +57,7 @@ run_mode() { # mode hive folder
   sleep 2
   wineserver -w
   absent "the program" test -e "$unix/tovelcreator.exe"
+  absent "the licence" test -e "$unix/LICENSE.txt"
   absent "the installed samples" test -e "$unix/samples/tovels/PumpHouse"
   check "the user's own tovel" test -f "$unix/samples/tovels/Mine"
   absent "the document type" wine reg query "$classes"

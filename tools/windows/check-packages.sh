@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Windows packages of `make windows`: the program is one file
 # that needs no DLL beyond those Windows ships, and the zip holds the
-# program, the README and every sample.
+# program, the README, the licence and every sample.
 set -euo pipefail
 OUT=$1
 VERSION=$2
@@ -24,7 +24,7 @@ echo "  imports: $(x86_64-w64-mingw32-objdump -p "$EXE" | awk '/DLL Name:/ {prin
 
 ZIP=$OUT/TovelCreator-$VERSION-windows.zip
 listing=$(unzip -Z1 "$ZIP")
-for want in tovelcreator.exe README.txt samples/tovels/PumpHouse samples/tovels/pumps/pump_on.bmp; do
+for want in tovelcreator.exe README.txt LICENSE.txt samples/tovels/PumpHouse samples/tovels/pumps/pump_on.bmp; do
   if ! grep -qx "TovelCreator-$VERSION/$want" <<<"$listing"; then
     echo "  the zip lacks $want"
     problems=$((problems + 1))
