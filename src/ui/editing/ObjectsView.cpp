@@ -6,7 +6,6 @@
 #include <wx/control.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/graphics.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
@@ -73,23 +72,21 @@ void DrawRule(wxDC& dc, int y, int width)
   FillRect(dc, wxRect(0, y, width, 1), *wxBLACK);
 }
 
-// Draws text as wxDC::DrawText does with a transparent background, without
-// measuring it afterwards for the DC's bounding box, which nothing here
-// reads and which costs as much as the drawing.
-void DrawTextOnly(wxDC& dc, const wxString& text, int x, int y)
-{
-  if (wxGraphicsContext* context = dc.GetGraphicsContext())
-    context->DrawText(text, x, y);
-  else
-    dc.DrawText(text, x, y);
-}
-
 // One line of text centred both ways in r and kept inside it.
 void DrawCentred(wxDC& dc, const wxString& text, const wxRect& r)
 {
   wxDCClipper clip(dc, r);
   const wxSize extent = dc.GetTextExtent(text);
   dc.DrawText(text, r.x + (r.width - extent.x) / 2, r.y + (r.height - extent.y) / 2);
+}
+
+// A row number as the list shows it: at least two digits.
+wxString TwoDigits(int number)
+{
+  if (number < 0 || number > 99) return wxString::Format("%02d", number);
+  const wchar_t digits[2] = {static_cast<wchar_t>(L'0' + number / 10),
+                             static_cast<wchar_t>(L'0' + number % 10)};
+  return wxString(digits, 2);
 }
 
 // The fill of a row: the highlight colour for the current item.
@@ -166,13 +163,14 @@ void CObjectsView::RedrawItemRow(int i)
   if (!PaintDirectly(*this, band, paint)) InvalidateItemRow(i);
 }
 
-void CObjectsView::DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed)
+void CObjectsView::DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed, bool crossed)
 {
   const wxSize size(cell.Width(), cell.Height());
   if (size.x <= 0 || size.y <= 0) return;
   const wxColour fill = RowFill(row);
   auto found = std::find_if(m_buttonFrames.begin(), m_buttonFrames.end(), [&](const auto& frame) {
-    return frame.Size == size && frame.Pushed == pushed && frame.Fill == fill;
+    return frame.Size == size && frame.Pushed == pushed && frame.Crossed == crossed &&
+           frame.Fill == fill;
   });
   if (found == m_buttonFrames.end()) {
     if (m_buttonFrames.size() >= 32) m_buttonFrames.clear();
@@ -183,17 +181,56 @@ void CObjectsView::DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pus
       memory.Clear();
       wxRendererNative::Get().DrawPushButton(this, memory, wxRect(size),
                                              pushed ? int{wxCONTROL_PRESSED} : 0);
+      if (crossed) {
+        const Rect cross = Shrunk({0, 0, size.x, size.y}, 2);
+        memory.SetPen(wxPen(ButtonTextColour()));
+        memory.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
+        memory.DrawLine(cross.Right, cross.Top, cross.Left, cross.Bottom);
+      }
     }
-    m_buttonFrames.push_back({size, pushed, fill, bitmap});
+    m_buttonFrames.push_back({size, pushed, crossed, fill, bitmap});
     found = m_buttonFrames.end() - 1;
   }
   dc.DrawBitmap(found->Bitmap, cell.Left, cell.Top, false);
+}
+
+void CObjectsView::DrawRowNumber(wxDC& dc, int row, const Rect& space, const wxColour& colour)
+{
+  const wxColour fill = RowFill(row);
+  auto found = std::find_if(m_rowNumbers.begin(), m_rowNumbers.end(), [&](const auto& label) {
+    return label.Row == row && label.Space == wxSize(space.Width(), space.Height()) &&
+           label.Colour == colour && label.Fill == fill;
+  });
+  if (found == m_rowNumbers.end()) {
+    // Laid out once and kept: laying out even two digits costs more than
+    // the rest of the row.
+    if (m_rowNumbers.size() >= 2 * MaxItems + 8) m_rowNumbers.clear();
+    const wxString text = TwoDigits(row);
+    const wxSize extent = dc.GetTextExtent(text);
+    // Cut to the space, so that the label's fill never covers the rule
+    // below a low row.
+    const wxSize size(std::min(extent.x, space.Width()), std::min(extent.y, space.Height()));
+    if (size.x <= 0 || size.y <= 0) return;
+    wxBitmap bitmap(size, 24);
+    {
+      wxMemoryDC memory(bitmap);
+      memory.SetBackground(wxBrush(fill));
+      memory.Clear();
+      memory.SetFont(dc.GetFont());
+      memory.SetTextForeground(colour);
+      memory.DrawText(text, 0, 0);
+    }
+    m_rowNumbers.push_back({row, wxSize(space.Width(), space.Height()), colour, fill, bitmap});
+    found = m_rowNumbers.end() - 1;
+  }
+  dc.DrawBitmap(found->Bitmap, space.Left, space.Top, false);
 }
 
 void CObjectsView::OnSysColourChanged(wxSysColourChangedEvent& event)
 {
   // Another desktop theme: the frames are drawn anew.
   m_buttonFrames.clear();
+  m_rowNumbers.clear();
   Refresh(false);
   event.Skip();
 }
@@ -294,16 +331,10 @@ void CObjectsView::PaintRow(wxDC& dc, int row, int width)
   FillRect(dc, ToWxRect(fill), RowFill(row));
   DrawRule(dc, fill.Bottom, width);
 
-  dc.SetTextForeground(current ? *wxWHITE : *wxBLACK);
-  DrawTextOnly(dc, wxString::Format("%02d", row), 2, fill.Top + 2);
-  dc.SetTextForeground(*wxBLACK);
+  DrawRowNumber(dc, row, {fill.Left + 2, fill.Top + 2, fill.Right, fill.Bottom},
+                current ? *wxWHITE : *wxBLACK);
 
-  const Rect hide = HideCellRect(row, h);
-  DrawButtonFrame(dc, hide, row, item.State == -1);
-  const Rect cross = Shrunk(hide, 2);
-  dc.SetPen(wxPen(ButtonTextColour()));
-  dc.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
-  dc.DrawLine(cross.Right, cross.Top, cross.Left, cross.Bottom);
+  DrawButtonFrame(dc, HideCellRect(row, h), row, item.State == -1, true);
 
   if (item.Flags & FlagText) {
     const Rect cell = TextCellRect(row, h);

@@ -48,8 +48,12 @@ private:
   void PaintHeader(wxDC& dc, int width);
   void PaintRow(wxDC& dc, int row, int width);
   void PaintPictureCell(wxDC& dc, int row, int column);
-  // A push-button frame as the theme draws it over a row's fill.
-  void DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed);
+  // A push-button frame as the theme draws it over a row's fill, with a
+  // diagonal cross on its face when `crossed`.
+  void DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pushed, bool crossed = false);
+  // Row i's number in the DC's font, at the top left of `space` and cut
+  // to it, over the row's fill.
+  void DrawRowNumber(wxDC& dc, int row, const Rect& space, const wxColour& colour);
   // How far the list is scrolled down, in pixels.
   int ScrollPosition() const;
 
@@ -59,8 +63,17 @@ private:
   struct ButtonFrame {
     wxSize Size;
     bool Pushed;
+    bool Crossed;
     wxColour Fill;
     wxBitmap Bitmap;
   };
   std::vector<ButtonFrame> m_buttonFrames;
+  struct RowNumber {
+    int Row;
+    wxSize Space;
+    wxColour Colour;
+    wxColour Fill;
+    wxBitmap Bitmap;
+  };
+  std::vector<RowNumber> m_rowNumbers;
 };
