@@ -25,6 +25,10 @@ ShownMainWindow::ShownMainWindow() : m_frame(new CMainFrame)
     ++m_viewPaints;
     event.Skip();
   });
+  m_frame->GetObjectsView()->Bind(wxEVT_PAINT, [this](wxPaintEvent& event) {
+    ++m_listPaints;
+    event.Skip();
+  });
   m_frame->Maximize();
   m_frame->Show();
   for (int i = 0; i < 100 && !m_frame->GetTovelView()->IsShownOnScreen(); ++i) {
@@ -108,12 +112,25 @@ double ShownMainWindow::FullRepaint(bool cold)
   return ms;
 }
 
+double ShownMainWindow::PanesRepaint()
+{
+  Settle();
+  const int views = m_viewPaints;
+  const int lists = m_listPaints;
+  const Stopwatch clock;
+  m_frame->GetObjectsView()->Refresh();
+  m_frame->GetTovelView()->Refresh();
+  PaintNow();
+  const double ms = clock.Ms();
+  if (m_viewPaints == views || m_listPaints == lists) ++m_unpainted;
+  return ms;
+}
+
 void ShownMainWindow::ShowState(int item, int state)
 {
   const TovelItem before = ItemTable[item];
   ItemTable[item].State = state;
   AnnounceTovelChange({TovelChange::StateShown, item, -1, before});
-  m_frame->GetTovelView()->Update();
   WaitForDisplay();
 }
 

@@ -36,6 +36,11 @@ public:
   // stretched pictures dropped first when `cold`.
   double FullRepaint(bool cold);
 
+  // A full repaint of both panes, the item list and the tovel view, with
+  // the stretched pictures kept: what a state preview would cost if it
+  // repainted the panes it changes.
+  double PanesRepaint();
+
   // The repaint after item `item` showed its other state, announced as the
   // item list announces it: the view repaints only what the item touched
   // and the item list its row. Both states were shown before, untimed.
@@ -66,13 +71,16 @@ private:
   void Settle();
   // Both panes paint what is invalid now, and the display draws it.
   void PaintNow();
-  // Item `item` shows `state`, announced as the item list announces it,
-  // and what that repaints is on the display.
+  // Item `item` shows `state`, announced as the item list announces it.
+  // The program draws what changed before it returns (or repaints it at
+  // once where it cannot draw outside a paint); this waits until the
+  // display has drawn it.
   void ShowState(int item, int state);
   void Command(int id);
 
   CMainFrame* m_frame;
   int m_sash = 0;
   int m_viewPaints = 0;
+  int m_listPaints = 0;
   int m_unpainted = 0;
 };
