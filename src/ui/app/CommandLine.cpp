@@ -201,7 +201,7 @@ int ReportUsageError(const std::string& error)
   return 2;
 }
 
-std::optional<std::string> BatchFolderProblem(const CommandLine& line)
+std::optional<std::string> FolderArgumentProblem(const CommandLine& line)
 {
   auto isFolder = [](const std::string& name) {
     std::error_code ec;

@@ -49,8 +49,9 @@ bool LoadTovelForBatch(const CommandLine& line);
 int RunRender(const CommandLine& line, int argc, char** argv);
 
 // A folder named as the tovel FILE or as the file to write (--output,
-// --render): the message naming it, for exit status 1.
-std::optional<std::string> BatchFolderProblem(const CommandLine& line);
+// --render): the message naming it (for exit status 1 in a batch run; the
+// editor shows it in place of opening the file).
+std::optional<std::string> FolderArgumentProblem(const CommandLine& line);
 
 // Prints a message on standard error, after the program's name.
 void ReportProblem(const std::string& message);

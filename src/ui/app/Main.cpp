@@ -22,7 +22,7 @@ int main(int argc, char** argv)
   if (!parse.error.empty()) return ReportUsageError(parse.error);
   if (parse.line.mode == CommandLine::Mode::Export ||
       parse.line.mode == CommandLine::Mode::Render) {
-    if (auto problem = BatchFolderProblem(parse.line)) {
+    if (auto problem = FolderArgumentProblem(parse.line)) {
       ReportProblem(*problem);
       return 1;
     }

@@ -4,6 +4,7 @@
 
 #include "app/FirstPaintReport.h"
 #include "app/MainFrame.h"
+#include "app/Messages.h"
 #include "app/ModelText.h"
 #include "app/SplashWindow.h"
 #include "model/Tovel.h"
@@ -44,7 +45,11 @@ bool CTovelCreatorApp::OnInit()
   frame->Maximize();
   frame->Show();
   frame->Update();
-  if (!m_commandLine.file.empty()) {
+  if (auto problem = FolderArgumentProblem(m_commandLine)) {
+    frame->CallAfter([frame, text = wxString::FromUTF8(*problem + ".")] {
+      messages::ShowFileError(frame, text);
+    });
+  } else if (!m_commandLine.file.empty()) {
     const std::filesystem::path file = platform::PathFromUtf8(m_commandLine.file);
     frame->CallAfter([frame, file] { frame->ReadTovel(file); });
   }
