@@ -1,11 +1,9 @@
 #include "editing/ObjectsView.h"
 
 #include <algorithm>
-#include <vector>
 
 #include <wx/control.h>
 #include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
@@ -168,69 +166,47 @@ void CObjectsView::DrawButtonFrame(wxDC& dc, const Rect& cell, int row, bool pus
   const wxSize size(cell.Width(), cell.Height());
   if (size.x <= 0 || size.y <= 0) return;
   const wxColour fill = RowFill(row);
-  auto found = std::find_if(m_buttonFrames.begin(), m_buttonFrames.end(), [&](const auto& frame) {
-    return frame.Size == size && frame.Pushed == pushed && frame.Crossed == crossed &&
-           frame.Fill == fill;
-  });
-  if (found == m_buttonFrames.end()) {
-    if (m_buttonFrames.size() >= 32) m_buttonFrames.clear();
-    wxBitmap bitmap(size, 24);
-    {
-      wxMemoryDC memory(bitmap);
-      memory.SetBackground(wxBrush(fill));
-      memory.Clear();
+  const wxBitmap& frame = m_buttonFrames.Get({size, pushed, crossed, fill}, [&] {
+    return DrawnBitmap(size, fill, [&](wxDC& memory) {
       wxRendererNative::Get().DrawPushButton(this, memory, wxRect(size),
                                              pushed ? int{wxCONTROL_PRESSED} : 0);
-      if (crossed) {
-        const Rect cross = Shrunk({0, 0, size.x, size.y}, 2);
-        memory.SetPen(wxPen(ButtonTextColour()));
-        memory.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
-        memory.DrawLine(cross.Right, cross.Top, cross.Left, cross.Bottom);
-      }
-    }
-    m_buttonFrames.push_back({size, pushed, crossed, fill, bitmap});
-    found = m_buttonFrames.end() - 1;
-  }
-  dc.DrawBitmap(found->Bitmap, cell.Left, cell.Top, false);
+      if (!crossed) return;
+      const Rect cross = Shrunk({0, 0, size.x, size.y}, 2);
+      memory.SetPen(wxPen(ButtonTextColour()));
+      memory.DrawLine(cross.Left, cross.Top, cross.Right, cross.Bottom);
+      memory.DrawLine(cross.Right, cross.Top, cross.Left, cross.Bottom);
+    });
+  });
+  dc.DrawBitmap(frame, cell.Left, cell.Top, false);
 }
 
 void CObjectsView::DrawRowNumber(wxDC& dc, int row, const Rect& space, const wxColour& colour)
 {
   const wxColour fill = RowFill(row);
-  auto found = std::find_if(m_rowNumbers.begin(), m_rowNumbers.end(), [&](const auto& label) {
-    return label.Row == row && label.Space == wxSize(space.Width(), space.Height()) &&
-           label.Colour == colour && label.Fill == fill;
-  });
-  if (found == m_rowNumbers.end()) {
-    // Laid out once and kept: laying out even two digits costs more than
-    // the rest of the row.
-    if (m_rowNumbers.size() >= 2 * MaxItems + 8) m_rowNumbers.clear();
+  const wxSize room(space.Width(), space.Height());
+  // Laid out once and kept: laying out even two digits costs more than the
+  // rest of the row.
+  const wxBitmap& label = m_rowNumbers.Get({row, room, colour, fill}, [&] {
     const wxString text = TwoDigits(row);
     const wxSize extent = dc.GetTextExtent(text);
-    // Cut to the space, so that the label's fill never covers the rule
-    // below a low row.
-    const wxSize size(std::min(extent.x, space.Width()), std::min(extent.y, space.Height()));
-    if (size.x <= 0 || size.y <= 0) return;
-    wxBitmap bitmap(size, 24);
-    {
-      wxMemoryDC memory(bitmap);
-      memory.SetBackground(wxBrush(fill));
-      memory.Clear();
+    // Cut to the room, so that the label's fill never covers the rule below
+    // a low row.
+    const wxSize size(std::min(extent.x, room.x), std::min(extent.y, room.y));
+    if (size.x <= 0 || size.y <= 0) return wxBitmap();
+    return DrawnBitmap(size, fill, [&](wxDC& memory) {
       memory.SetFont(dc.GetFont());
       memory.SetTextForeground(colour);
       memory.DrawText(text, 0, 0);
-    }
-    m_rowNumbers.push_back({row, wxSize(space.Width(), space.Height()), colour, fill, bitmap});
-    found = m_rowNumbers.end() - 1;
-  }
-  dc.DrawBitmap(found->Bitmap, space.Left, space.Top, false);
+    });
+  });
+  if (label.IsOk()) dc.DrawBitmap(label, space.Left, space.Top, false);
 }
 
 void CObjectsView::OnSysColourChanged(wxSysColourChangedEvent& event)
 {
   // Another desktop theme: the frames are drawn anew.
-  m_buttonFrames.clear();
-  m_rowNumbers.clear();
+  m_buttonFrames.Clear();
+  m_rowNumbers.Clear();
   Refresh(false);
   event.Skip();
 }

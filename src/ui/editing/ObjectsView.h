@@ -2,12 +2,12 @@
 // its number, a cell that hides it and its four state pictures or its text.
 #pragma once
 
-#include <vector>
-
 #include <wx/bitmap.h>
 #include <wx/scrolwin.h>
 
 #include "editing/Geometry.h"
+#include "editing/KeptBitmaps.h"
+#include "model/Tovel.h"
 #include "model/TovelChange.h"
 
 class CObjectsView : public wxScrolledCanvas, public TovelClient {
@@ -65,15 +65,15 @@ private:
     bool Pushed;
     bool Crossed;
     wxColour Fill;
-    wxBitmap Bitmap;
+    bool operator==(const ButtonFrame&) const = default;
   };
-  std::vector<ButtonFrame> m_buttonFrames;
+  KeptBitmaps<ButtonFrame> m_buttonFrames{32};
   struct RowNumber {
     int Row;
-    wxSize Space;
+    wxSize Room;
     wxColour Colour;
     wxColour Fill;
-    wxBitmap Bitmap;
+    bool operator==(const RowNumber&) const = default;
   };
-  std::vector<RowNumber> m_rowNumbers;
+  KeptBitmaps<RowNumber> m_rowNumbers{2 * MaxItems + 8};
 };
