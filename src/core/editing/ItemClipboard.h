@@ -1,0 +1,40 @@
+// Copying an item and pasting it, also into another tovel: the item
+// carries the names of the bitmaps it shows, not their slot numbers.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/Tovel.h"
+
+// An item as Copy keeps it, and for a picture item the bitmap name each
+// picture entry shows (empty where an entry shows none).
+struct CopiedItem {
+  TovelItem Item;
+  std::array<std::string, 4> PictureNames;
+  bool operator==(const CopiedItem&) const = default;
+};
+
+// Item i of the tables as Copy keeps it.
+CopiedItem CopyItem(const TovelTables& tables, int i);
+
+// How far a pasted item lies right of and below the item copied.
+constexpr int PasteOffset = 10;
+
+enum class PasteOutcome {
+  Pasted,
+  ItemsFull, // the tovel holds MaxItems items
+  SetFull,   // the pictures' names would need more than MaxBitmaps bitmaps
+};
+
+struct PasteResult {
+  PasteOutcome Outcome = PasteOutcome::Pasted;
+  int Item = -1; // the new item (Pasted)
+};
+
+// Appends the copied item to the open tovel, PasteOffset pixels right of
+// and below where it was, as the current item; no connection names it.
+// Each picture name is found in the bitmap set (letter case ignored) or
+// added to it (and loaded). When the items or the set are full nothing
+// changes.
+PasteResult PasteItem(const CopiedItem& copied);
