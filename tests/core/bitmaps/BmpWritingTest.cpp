@@ -16,10 +16,10 @@ namespace {
 // (red, green, blue, alpha).
 template <typename Colour> RgbaPixels Made(int width, int height, Colour colour)
 {
-  RgbaPixels pixels{width, height, {}};
+  RgbaPixels pixels{width, height, std::vector<std::uint8_t>(std::size_t(width * height) * 4)};
   for (int i = 0; i < width * height; ++i) {
     const std::array<std::uint8_t, 4> c = colour(i);
-    pixels.Bytes.insert(pixels.Bytes.end(), c.begin(), c.end());
+    for (std::size_t k = 0; k < 4; ++k) pixels.Bytes[std::size_t(i) * 4 + k] = c[k];
   }
   return pixels;
 }
