@@ -3,8 +3,6 @@
 #include <cstddef>
 #include <unordered_map>
 
-namespace {
-
 void PutU16(std::vector<std::uint8_t>& out, std::uint32_t value)
 {
   out.push_back(static_cast<std::uint8_t>(value & 0xFF));
@@ -16,6 +14,8 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value)
   PutU16(out, value & 0xFFFF);
   PutU16(out, value >> 16);
 }
+
+namespace {
 
 std::uint32_t Key(const std::uint8_t* rgb)
 {

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+// Appends a number as a BMP file stores it: little endian, in 2 or 4 bytes.
+void PutU16(std::vector<std::uint8_t>& out, std::uint32_t value);
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value);
+
 // Plain pixels: red, green, blue and alpha bytes, rows from the top down.
 struct RgbaPixels {
   int Width = 0;

@@ -7,7 +7,7 @@
 
 #include "bitmaps/BitmapLoading.h"
 #include "common/BmpMaker.h"
-#include "common/TempFolder.h"
+#include "common/TovelsFolderTest.h"
 #include "model/Tovel.h"
 
 namespace fs = std::filesystem;
@@ -25,19 +25,8 @@ std::optional<std::uint64_t> BytesReadSoFar()
   return std::nullopt;
 }
 
-class BitmapLoading : public ::testing::Test {
+class BitmapLoading : public TovelsFolderTest {
 protected:
-  void SetUp() override
-  {
-    ResetTovel();
-    TovelsFolder = Folder.Path().string();
-  }
-  void TearDown() override
-  {
-    ResetTovel();
-    TovelsFolder.clear();
-  }
-
   static int PictureWidth(int slot)
   {
     const Picture* picture = BitmapImages[slot].Bitmap.get();
@@ -46,16 +35,15 @@ protected:
 
   static int Pictures()
   {
-    return static_cast<int>(std::count_if(BitmapImages.begin(), BitmapImages.end(),
-                                          [](const BitmapSlot& slot) { return slot.Bitmap != nullptr; }));
+    return static_cast<int>(
+        std::count_if(BitmapImages.begin(), BitmapImages.end(),
+                      [](const BitmapSlot& slot) { return slot.Bitmap != nullptr; }));
   }
 
   void Write(const std::string& name, const BmpRecipe& recipe)
   {
     WriteBytes(Folder.Path() / name, MakeBmp(recipe));
   }
-
-  TempFolder Folder;
 };
 
 } // namespace

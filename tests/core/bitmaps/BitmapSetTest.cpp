@@ -7,7 +7,7 @@
 #include "bitmaps/BitmapLoading.h"
 #include "bitmaps/BitmapSet.h"
 #include "common/BmpMaker.h"
-#include "common/TempFolder.h"
+#include "common/TovelsFolderTest.h"
 #include "model/Tovel.h"
 #include "model/TovelFile.h"
 #include "platform/FileCopy.h"
@@ -17,19 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class BitmapSet : public ::testing::Test {
+class BitmapSet : public TovelsFolderTest {
 protected:
-  void SetUp() override
-  {
-    ResetTovel();
-    TovelsFolder = Folder.Path().string();
-  }
-  void TearDown() override
-  {
-    ResetTovel();
-    TovelsFolder.clear();
-  }
-
   // Puts a BMP of the given width at folder/name in the tovels folder.
   void WriteBmp(const std::string& relative, int width = 8)
   {
@@ -46,8 +35,6 @@ protected:
       ASSERT_EQ(AddBitmap("set\\b" + std::to_string(i) + ".bmp").Outcome, AddBitmapOutcome::Added);
     }
   }
-
-  TempFolder Folder{"bitmap-set"};
 };
 
 } // namespace

@@ -2,25 +2,14 @@
 
 #include <string>
 
-#include "common/TempFolder.h"
+#include "common/TovelsFolderTest.h"
 #include "editing/ItemClipboard.h"
 #include "model/Tovel.h"
 
 namespace {
 
-class ItemClipboard : public ::testing::Test {
+class ItemClipboard : public TovelsFolderTest {
 protected:
-  void SetUp() override
-  {
-    ResetTovel();
-    TovelsFolder = Folder.Path().string();
-  }
-  void TearDown() override
-  {
-    ResetTovel();
-    TovelsFolder.clear();
-  }
-
   // A tovel whose bitmap set holds `names` and whose item 0 is a picture
   // item showing slot 1, slot 0, nothing and a slot past the set.
   static TovelTables Source(std::initializer_list<const char*> names)
@@ -32,8 +21,6 @@ protected:
     tables.ItemCount = 1;
     return tables;
   }
-
-  TempFolder Folder;
 };
 
 TEST_F(ItemClipboard, APastedItemCarriesItsPicturesByNameIntoAnotherTovel)
