@@ -24,11 +24,46 @@ CommandState Checked(bool checked, bool enabled = true)
   return {enabled, checked};
 }
 
-} // namespace
-
-CommandState StateOfCommand(EditorCommand command, const EditorState& state)
+// What stays available while the tovel is tried: looking at it, saving
+// it, and leaving the mode. Everything that would change the tables, or
+// replace them, waits until the mode ends.
+bool AvailableWhileTrying(EditorCommand command)
 {
   switch (command) {
+  case EditorCommand::Save:
+  case EditorCommand::SaveAs:
+  case EditorCommand::SaveAcorn:
+  case EditorCommand::SaveMacintosh:
+  case EditorCommand::Exit:
+  case EditorCommand::About:
+  case EditorCommand::LargeIcons:
+  case EditorCommand::ZoomIn:
+  case EditorCommand::ZoomOut:
+  case EditorCommand::ShowLabels:
+  case EditorCommand::TryTovel:
+    return true;
+  default:
+    return false;
+  }
+}
+
+CommandState Rule(EditorCommand command, const EditorState& state)
+{
+  switch (command) {
+  case EditorCommand::Undo:
+    return Enabled(state.CanUndo);
+  case EditorCommand::Redo:
+    return Enabled(state.CanRedo);
+  case EditorCommand::Cut:
+  case EditorCommand::Copy:
+  case EditorCommand::Delete:
+    return Enabled(HasCurrentItem(state));
+  case EditorCommand::Duplicate:
+    return Enabled(HasCurrentItem(state) && state.ItemCount < MaxItems);
+  case EditorCommand::Paste:
+    return Enabled(state.ClipboardHasItem && state.ItemCount < MaxItems);
+  case EditorCommand::TryTovel:
+    return Checked(state.Trying);
   case EditorCommand::ZoomIn:
     return Enabled(state.ZoomLevel < MaxZoom);
   case EditorCommand::ZoomOut:
@@ -68,6 +103,15 @@ CommandState StateOfCommand(EditorCommand command, const EditorState& state)
     break;
   }
   return Enabled(true);
+}
+
+} // namespace
+
+CommandState StateOfCommand(EditorCommand command, const EditorState& state)
+{
+  CommandState result = Rule(command, state);
+  if (state.Trying && !AvailableWhileTrying(command)) result.Enabled = false;
+  return result;
 }
 
 bool CommandIsCheckable(EditorCommand command)

@@ -35,6 +35,14 @@ enum class EditorCommand {
   MoveDown,
   ShowLabels,
   Erase,
+  Undo,
+  Redo,
+  Cut,
+  Copy,
+  Paste,
+  Duplicate,
+  Delete,
+  TryTovel,
 };
 
 // The state of the editor the rules depend on.
@@ -45,6 +53,10 @@ struct EditorState {
   bool LabelsShown = true;            // the tovel view shows the label items
   bool PropertiesWindowShown = false; // the Item Properties window exists and is visible
   bool LargeIcons = false;            // the toolbar shows its large images
+  bool CanUndo = false;               // the edit history has a step to take back
+  bool CanRedo = false;               // ... or one taken back to take again
+  bool ClipboardHasItem = false;      // the clipboard holds an item to paste
+  bool Trying = false;                // the tovel is being tried: nothing can be edited
 };
 
 // What a command's menu entry or button shows.

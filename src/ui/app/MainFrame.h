@@ -16,6 +16,7 @@ class CTovelCreatorDoc;
 class CObjectsView;
 class CTovelView;
 class CItemPropertiesWindow;
+class CTryPanel;
 
 class CMainFrame : public wxFrame {
 public:
@@ -66,6 +67,14 @@ public:
   // F6 goes to the item list and Shift+F6 to the tovel view.
   wxWindow* PaneAfter(wxWindow* focus, bool forward) const;
 
+  // Trying the tovel (TryCommands.cpp): the window plays the control
+  // program's part, and nothing can be edited until the mode ends. Ending
+  // it gives every item back the state it showed before.
+  bool IsTrying() const { return m_tryPanel != nullptr; }
+  CTryPanel* GetTryPanel() const { return m_tryPanel; }
+  void StartTrying();
+  void StopTrying();
+
 private:
   void CreateMenuBar();
   void CreatePanes();
@@ -99,6 +108,8 @@ private:
   void OnNewMotor(wxCommandEvent& event);
   void OnNewVariable(wxCommandEvent& event);
   void OnSetConnections(wxCommandEvent& event);
+  // Try mode: F5 enters and leaves it.
+  void OnTryTovel(wxCommandEvent& event);
   // Toolbar and keys.
   void OnLargeIcons(wxCommandEvent& event);
   void OnUpdateCommand(wxUpdateUIEvent& event);
@@ -120,6 +131,9 @@ private:
   // The modeless Item Properties window: none until the Properties command
   // first opens it.
   CItemPropertiesWindow* m_propertiesWindow = nullptr;
+  // The panel of the control program's connections while the tovel is
+  // tried; none otherwise.
+  CTryPanel* m_tryPanel = nullptr;
 
   wxDECLARE_EVENT_TABLE();
 };

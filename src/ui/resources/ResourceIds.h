@@ -22,6 +22,8 @@ constexpr int EditUndo = wxID_UNDO;
 constexpr int EditCut = wxID_CUT;
 constexpr int EditCopy = wxID_COPY;
 constexpr int EditPaste = wxID_PASTE;
+constexpr int EditRedo = wxID_REDO;
+constexpr int EditDelete = wxID_DELETE;
 
 // The program's own commands keep their numbers 32772 to 32799 less
 // CommandBase: wxWidgets takes window and menu ids only below 32768.
@@ -48,6 +50,9 @@ constexpr int SaveAcorn = 32796 - CommandBase;
 constexpr int SaveMacintosh = 32797 - CommandBase;
 constexpr int ZoomIn = 32798 - CommandBase;
 constexpr int ZoomOut = 32799 - CommandBase;
+// Commands the program added later, after the original numbers.
+constexpr int Duplicate = 32800 - CommandBase;
+constexpr int TryTovel = 32801 - CommandBase;
 
 // Dialogs and their controls.
 constexpr int TovelsFolderDialog = 132;
