@@ -110,3 +110,27 @@ std::vector<std::string> LoadAllBitmapSlots(BitmapDetail detail)
   }
   return problems;
 }
+
+std::vector<std::string> FollowBitmapNames(const std::array<std::string, MaxBitmaps>& oldNames)
+{
+  std::array<BitmapSlot, MaxBitmaps> old;
+  for (std::size_t i = 0; i < old.size(); ++i) old[i] = std::exchange(BitmapImages[i], {});
+  std::array<bool, MaxBitmaps> taken{};
+  std::vector<std::string> problems;
+  for (int slot = 0; slot < BitmapCount && slot < MaxBitmaps; ++slot) {
+    const auto to = static_cast<std::size_t>(slot);
+    const std::string& name = BitmapNames[to];
+    std::size_t from = 0;
+    while (from < oldNames.size() && (taken[from] || oldNames[from] != name)) ++from;
+    // A picture that could not be read was reported when it was loaded.
+    if (!name.empty() && from < oldNames.size()) {
+      taken[from] = true;
+      BitmapImages[to] = std::move(old[from]);
+      continue;
+    }
+    std::string problem;
+    LoadBitmapSlot(slot, &problem);
+    if (!problem.empty()) problems.push_back(std::move(problem));
+  }
+  return problems;
+}

@@ -1,12 +1,14 @@
 // Loading the bitmap files a tovel names into the process-wide bitmap slots.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "bitmaps/BmpHeader.h"
 #include "bitmaps/Picture.h"
+#include "model/Tovel.h"
 
 // The largest bitmap file that is read at all.
 constexpr std::uint64_t MaxBitmapFileBytes = 64ull * 1024 * 1024;
@@ -35,3 +37,10 @@ bool LoadBitmapSlot(int slot, std::string* problem = nullptr,
 // Loads every slot below BitmapCount and returns one sentence for each file
 // that could not be used.
 std::vector<std::string> LoadAllBitmapSlots(BitmapDetail detail = BitmapDetail::Pixels);
+
+// After the names of the set changed at once (an undo or redo put other
+// tables in place), gives every slot below BitmapCount its picture again:
+// a slot whose name was in the set before, as oldNames held it, takes that
+// picture over unread; the others are loaded. Slots above the set are
+// emptied. Returns one sentence for each file that could not be used.
+std::vector<std::string> FollowBitmapNames(const std::array<std::string, MaxBitmaps>& oldNames);

@@ -75,6 +75,11 @@ void EditHistory::EndRun()
   m_run.clear();
 }
 
+void EditHistory::NoteUnsaved(const TovelTables& tables)
+{
+  if (SameSavedTables(tables, m_tables[m_position])) m_tables[m_position] = tables;
+}
+
 std::string EditHistory::UndoName() const
 {
   return CanUndo() ? m_names[m_position] : std::string();

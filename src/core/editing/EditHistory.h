@@ -33,6 +33,10 @@ public:
   void Record(const std::string& what, const TovelTables& after, const std::string& run = {});
   // Something else happened: the next step of any run starts a new step.
   void EndRun();
+  // The selection or a previewed state changed, which is no step: the
+  // tables in place take them, so that an undo back to here shows them
+  // again as they were.
+  void NoteUnsaved(const TovelTables& tables);
 
   bool CanUndo() const { return m_position > 0; }
   bool CanRedo() const { return m_position + 1 < m_tables.size(); }

@@ -5,6 +5,7 @@
 
 #include "bitmaps/BitmapSet.h"
 #include "model/LeadingNumber.h"
+#include "model/TovelFile.h"
 #include "platform/Windows1252.h"
 
 namespace {
@@ -36,6 +37,45 @@ CopiedItem CopyItem(const TovelTables& tables, int i)
   return copied;
 }
 
+std::string ClipboardBytes(const CopiedItem& copied)
+{
+  TovelTables tables;
+  tables.ClearLinks();
+  tables.ItemCount = 1;
+  TovelItem& item = tables.ItemTable[0];
+  item = copied.Item;
+  item.State = 0;
+  if (IsPictureItem(item)) {
+    for (std::size_t entry = 0; entry < item.Contents.size(); ++entry) {
+      const std::string& name = copied.PictureNames[entry];
+      if (name.empty()) {
+        if (LeadingNumber(item.Contents[entry]) >= 0) item.Contents[entry] = "-1";
+        continue;
+      }
+      int slot = 0;
+      while (slot < tables.BitmapCount &&
+             tables.BitmapNames[static_cast<std::size_t>(slot)] != name)
+        ++slot;
+      if (slot == tables.BitmapCount)
+        tables.BitmapNames[static_cast<std::size_t>(tables.BitmapCount++)] = name;
+      item.Contents[entry] = std::to_string(slot);
+    }
+  }
+  return FormatTovel(tables);
+}
+
+std::optional<CopiedItem> CopiedFromClipboard(std::string_view bytes)
+{
+  const TovelParseResult parsed = ParseTovel(bytes);
+  if (!parsed.Tables || parsed.Tables->ItemCount != 1) return std::nullopt;
+  return CopyItem(*parsed.Tables, 0);
+}
+
+std::string ClipboardText(const CopiedItem& copied)
+{
+  return FormatItemLine(copied.Item, "\n");
+}
+
 PasteResult PasteItem(const CopiedItem& copied)
 {
   if (ItemCount >= MaxItems) return {PasteOutcome::ItemsFull};
@@ -63,6 +103,7 @@ PasteResult PasteItem(const CopiedItem& copied)
       item.Contents[entry] = added.Slot >= 0 ? std::to_string(added.Slot) : "-1";
     }
   }
+  item.State = 0;
   item.Left += PasteOffset;
   item.Right += PasteOffset;
   item.Top += PasteOffset;

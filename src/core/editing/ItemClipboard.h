@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/Tovel.h"
 
@@ -17,6 +19,17 @@ struct CopiedItem {
 
 // Item i of the tables as Copy keeps it.
 CopiedItem CopyItem(const TovelTables& tables, int i);
+
+// The clipboard's own form of a copied item: a tovel file that holds the
+// one item and the bitmaps it shows, so that it reads back through the
+// file's own reader, also in another copy of the program.
+std::string ClipboardBytes(const CopiedItem& copied);
+// The item that bytes in the clipboard's own form hold; nothing when they
+// hold no tovel of exactly one item.
+std::optional<CopiedItem> CopiedFromClipboard(std::string_view bytes);
+// The item as plain text, for pasting into a text editor: its line as a
+// tovel file holds it.
+std::string ClipboardText(const CopiedItem& copied);
 
 // How far a pasted item lies right of and below the item copied.
 constexpr int PasteOffset = 10;

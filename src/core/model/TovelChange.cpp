@@ -18,6 +18,38 @@ bool TovelChange::IsEdit() const
   return What != StateShown && What != Selected && What != Replaced;
 }
 
+std::string TovelChange::StepName() const
+{
+  if (!Step.empty()) return Step;
+  switch (What) {
+  case ItemEdited:
+    // Dragged or nudged: named after what changed.
+    if (Before && Item >= 0 && Item < ItemCount && Item < MaxItems) {
+      const TovelItem& now = ItemTable[static_cast<std::size_t>(Item)];
+      const bool sameSize = now.Right - now.Left == Before->Right - Before->Left &&
+                            now.Bottom - now.Top == Before->Bottom - Before->Top;
+      if (now.Flags == Before->Flags && now.Contents == Before->Contents)
+        return sameSize ? "Move" : "Size";
+    }
+    return "Item properties";
+  case ItemsSwapped:
+    return "Move";
+  case ItemsAdded:
+    return "New item";
+  case ItemErased:
+    return "Erase";
+  case Bitmaps:
+    return "Bitmap list";
+  case Links:
+    return "IO connections";
+  case StateShown:
+  case Selected:
+  case Replaced:
+    break;
+  }
+  return {};
+}
+
 TovelClient::TovelClient()
 {
   Clients().push_back(this);

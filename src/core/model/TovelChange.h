@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "model/Tovel.h"
@@ -20,7 +21,7 @@ struct TovelChange {
     Selected,     // Item became current; Other was current before
     Bitmaps,      // the bitmap set changed, and the picture entries that name it
     Links,        // the connection tables changed
-    Replaced,     // a new or opened tovel replaced the whole tables
+    Replaced,     // the whole tables were replaced: a new or opened tovel, an undo or redo
   };
   TovelChange(Kind what, int item = -1, int other = -1,
               std::optional<TovelItem> before = std::nullopt)
@@ -32,10 +33,25 @@ struct TovelChange {
   int Item;
   int Other;
   std::optional<TovelItem> Before;
+  // What the user did, as Undo and Redo name the step ("Move up"); when
+  // empty, the step is named after the kind of change.
+  std::string Step;
+  // Edits of one run (presses of the arrow keys on one item, typing in one
+  // field) that follow each other are taken back as one step.
+  std::string Run;
+
+  TovelChange&& Named(std::string step, std::string run = {}) &&
+  {
+    Step = std::move(step);
+    Run = std::move(run);
+    return std::move(*this);
+  }
 
   // Whether the change is an edit of what a tovel file stores. Previews,
   // selections and a tovel replaced by New or Open are not.
   bool IsEdit() const;
+  // Step, or for an unnamed edit the name of its kind ("Erase").
+  std::string StepName() const;
 };
 
 // Something that shows the tovel and follows its changes. A client hears

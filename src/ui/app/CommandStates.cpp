@@ -1,6 +1,8 @@
 // The enabled and checked states of the main window's commands: the rules
 // live in the core; here they are asked and applied to menus and buttons.
+#include "app/ItemClipboardData.h"
 #include "app/MainFrame.h"
+#include "document/TovelCreatorDoc.h"
 #include "editing/ItemPropertiesWindow.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
@@ -12,7 +14,7 @@ void CMainFrame::BindCommandStates()
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCommand, this, binding.Id);
 }
 
-EditorState CMainFrame::CurrentEditorState() const
+EditorState CMainFrame::CurrentEditorState(std::optional<EditorCommand> asked) const
 {
   EditorState state;
   state.ItemCount = ItemCount;
@@ -23,6 +25,12 @@ EditorState CMainFrame::CurrentEditorState() const
   }
   state.PropertiesWindowShown = m_propertiesWindow && m_propertiesWindow->IsShown();
   state.LargeIcons = m_largeIcons;
+  state.CanUndo = m_doc->History().CanUndo();
+  state.CanRedo = m_doc->History().CanRedo();
+  // Asking the clipboard may wait for the program that holds it: only for
+  // the command that needs the answer.
+  if (asked == EditorCommand::Paste) state.ClipboardHasItem = ClipboardHoldsItem();
+  state.Trying = IsTrying();
   return state;
 }
 
@@ -33,7 +41,15 @@ void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event)
     event.Skip();
     return;
   }
-  const CommandState state = StateOfCommand(*command, CurrentEditorState());
+  const CommandState state = StateOfCommand(*command, CurrentEditorState(*command));
   event.Enable(state.Enabled);
   if (state.Checked) event.Check(*state.Checked);
+  // Undo and Redo name the step they act on.
+  if (*command == EditorCommand::Undo || *command == EditorCommand::Redo) {
+    const bool undo = *command == EditorCommand::Undo;
+    const std::string step = undo ? m_doc->History().UndoName() : m_doc->History().RedoName();
+    wxString label = undo ? "&Undo" : "&Redo";
+    if (!step.empty()) label += " " + wxString::FromUTF8(step);
+    event.SetText(label + (undo ? "\tCtrl+Z" : "\tCtrl+Y"));
+  }
 }

@@ -81,14 +81,49 @@ void CMainFrame::CreateMenuBar()
   file->AppendSeparator();
   file->Append(ids::AppExit, "E&xit");
 
+  // Undo and Redo name their step as the menu opens (CommandStates.cpp).
+  auto* edit = new wxMenu;
+  edit->Append(ids::EditUndo, "&Undo\tCtrl+Z", "Take back the last change");
+  edit->Append(ids::EditRedo, "&Redo\tCtrl+Y", "Make the change taken back again");
+  edit->AppendSeparator();
+  edit->Append(ids::EditCut, "Cu&t\tCtrl+X", "Move the current item to the clipboard");
+  edit->Append(ids::EditCopy, "&Copy\tCtrl+C", "Copy the current item to the clipboard");
+  edit->Append(ids::EditPaste, "&Paste\tCtrl+V", "Add the item on the clipboard to the tovel");
+  edit->Append(ids::Duplicate, "D&uplicate\tCtrl+D", "Add a copy of the current item");
+  edit->Append(ids::EditDelete, "&Delete\tDel", "Erase the current item");
+  edit->AppendSeparator();
+  edit->Append(ids::NewItem, "New &item...", "Create a new item");
+  edit->Append(ids::NewInput, "New i&nput...", "Create a new input");
+  edit->Append(ids::NewOutput, "New &output...", "Create a new output");
+  edit->Append(ids::NewValue, "New &value...", "Create a new analogue value");
+  edit->Append(ids::NewMotor, "New &motor...", "Create a new motor");
+  edit->Append(ids::NewVariable, "New v&ariable...", "Create a new variable");
+  edit->AppendSeparator();
+  edit->AppendCheckItem(ids::Properties, "P&roperties", "Open Properties window");
+  edit->Append(ids::MoveUp, "Move u&p", "Move object up");
+  edit->Append(ids::MoveDown, "Move do&wn", "Move object down");
+  edit->Append(ids::Erase, "&Erase", "Erase the current item");
+  edit->AppendSeparator();
+  edit->Append(ids::ChooseBitmaps, "&Bitmap list...", "Choose the bitmaps involved in the Tovel");
+  edit->Append(ids::SetConnections, "IO co&nnections...", "Alter input/output connections");
+  edit->Append(ids::RefreshBitmaps, "Re&fresh bitmaps", "Refesh bitmaps");
+
   auto* view = new wxMenu;
   view->AppendCheckItem(ids::LargeIcons, "Large icons", "Display large icons on toolbar");
+  view->AppendSeparator();
+  view->Append(ids::ZoomIn, "Zoom &in", "Zoom in");
+  view->Append(ids::ZoomOut, "Zoom &out", "Zoom out");
+  view->AppendCheckItem(ids::ShowLabels, "Show &labels", "Show the labels");
+  view->AppendSeparator();
+  view->AppendCheckItem(ids::TryTovel, "&Try the tovel\tF5",
+                        "Show the tovel as the control program will, and try its inputs");
 
   auto* help = new wxMenu;
   help->Append(ids::AppAbout, "&About TovelCreator...");
 
   auto* bar = new wxMenuBar;
   bar->Append(file, "&File");
+  bar->Append(edit, "&Edit");
   bar->Append(view, "View");
   bar->Append(help, "&Help");
   SetMenuBar(bar);
@@ -148,10 +183,14 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
   EVT_MENU(ids::LargeIcons, CMainFrame::OnLargeIcons)
   EVT_MENU(ids::NextPane, CMainFrame::OnNextPane)
   EVT_MENU(ids::PrevPane, CMainFrame::OnPrevPane)
-  EVT_MENU(ids::EditUndo, CMainFrame::OnIgnoredKey)
-  EVT_MENU(ids::EditCut, CMainFrame::OnIgnoredKey)
-  EVT_MENU(ids::EditCopy, CMainFrame::OnIgnoredKey)
-  EVT_MENU(ids::EditPaste, CMainFrame::OnIgnoredKey)
+  EVT_MENU(ids::EditUndo, CMainFrame::OnUndo)
+  EVT_MENU(ids::EditRedo, CMainFrame::OnRedo)
+  EVT_MENU(ids::EditCut, CMainFrame::OnCut)
+  EVT_MENU(ids::EditCopy, CMainFrame::OnCopy)
+  EVT_MENU(ids::EditPaste, CMainFrame::OnPaste)
+  EVT_MENU(ids::Duplicate, CMainFrame::OnDuplicate)
+  EVT_MENU(ids::EditDelete, CMainFrame::OnErase)
+  EVT_MENU(ids::TryTovel, CMainFrame::OnTryTovel)
   EVT_CHAR_HOOK(CMainFrame::OnCharHook)
   EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()

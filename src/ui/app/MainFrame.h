@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 
 #include "editing/CommandRules.h"
 
+struct CopiedItem;
+struct TovelTables;
 class wxSplitterWindow;
 class wxToolBar;
 class CTovelCreatorDoc;
@@ -59,13 +62,19 @@ public:
   // make room.
   void SetLargeIcons(bool large);
 
-  // What the command enabling rules look at, as it is now.
-  EditorState CurrentEditorState() const;
+  // What the command enabling rules look at, as it is now. Whether the
+  // clipboard holds an item is asked only when `asked` is Paste.
+  EditorState CurrentEditorState(std::optional<EditorCommand> asked = std::nullopt) const;
 
   // The pane that F6 (forward) or Shift+F6 moves the keyboard focus to from
   // the given window: the other pane. From a window outside both panes,
   // F6 goes to the item list and Shift+F6 to the tovel view.
   wxWindow* PaneAfter(wxWindow* focus, bool forward) const;
+
+  // Puts tables from the edit history in place (an undo or redo): the
+  // pictures follow the bitmap names, and every window is brought up to
+  // date.
+  void PutInPlace(const TovelTables& tables);
 
   // Trying the tovel (TryCommands.cpp): the window plays the control
   // program's part, and nothing can be edited until the mode ends. Ending
@@ -101,6 +110,15 @@ private:
   void OnMoveUp(wxCommandEvent& event);
   void OnMoveDown(wxCommandEvent& event);
   void OnNewItem(wxCommandEvent& event);
+  // Edit commands (EditCommands.cpp).
+  void OnUndo(wxCommandEvent& event);
+  void OnRedo(wxCommandEvent& event);
+  void OnCut(wxCommandEvent& event);
+  void OnCopy(wxCommandEvent& event);
+  void OnPaste(wxCommandEvent& event);
+  void OnDuplicate(wxCommandEvent& event);
+  // Appends a copied item: says why when the bitmap set has no room.
+  void Paste(const CopiedItem& copied, const char* step);
   // Connection commands.
   void OnNewInput(wxCommandEvent& event);
   void OnNewOutput(wxCommandEvent& event);
@@ -116,7 +134,6 @@ private:
   void OnCharHook(wxKeyEvent& event);
   void OnNextPane(wxCommandEvent& event);
   void OnPrevPane(wxCommandEvent& event);
-  void OnIgnoredKey(wxCommandEvent& event);
 
   void OnClose(wxCloseEvent& event);
 

@@ -35,3 +35,8 @@ void ShowFileError(wxWindow* parent, const wxString& text)
 }
 
 } // namespace messages
+
+void messages::ShowBitmapSetFull(wxWindow* parent)
+{
+  Show(parent, "You can only have 20 bitmaps in use", AppTitle(), wxOK);
+}

@@ -23,6 +23,9 @@ int Show(wxWindow* parent, const wxString& text, const wxString& caption, long s
 // and an exclamation icon.
 void ShowRefusal(wxWindow* parent, const wxString& reason);
 
+// The bitmap set holds 20 bitmaps and another was to be added.
+void ShowBitmapSetFull(wxWindow* parent);
+
 // A file error: stop icon, the application title as caption.
 void ShowFileError(wxWindow* parent, const wxString& text);
 

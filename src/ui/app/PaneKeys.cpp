@@ -1,5 +1,6 @@
 // The main window's own keys: F6 and Shift+F6 move the keyboard focus
-// between the two panes; the editing keys do nothing.
+// between the two panes; the editing keys and F5 send their commands, and
+// Escape ends Try mode.
 #include "app/MainFrame.h"
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
@@ -24,20 +25,24 @@ void CMainFrame::OnPrevPane(wxCommandEvent&)
   PaneAfter(FindFocus(), false)->SetFocus();
 }
 
-void CMainFrame::OnIgnoredKey(wxCommandEvent&)
-{
-  // Taken here so that the key reaches neither pane.
-}
-
 void CMainFrame::OnCharHook(wxKeyEvent& event)
 {
   // The window's keys are served before the focused pane sees the key, on
   // every platform, as accelerators are.
+  if (IsTrying() && event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+    StopTrying();
+    return;
+  }
   const int id = CommandForKey(event.GetKeyCode(), event.GetModifiers());
   if (id == wxID_NONE) {
     event.Skip();
     return;
   }
+  // A key does what its menu entry does, and nothing while that is greyed;
+  // either way the panes do not see it.
+  if (const auto command = CommandForId(id);
+      command && !StateOfCommand(*command, CurrentEditorState(*command)).Enabled)
+    return;
   wxCommandEvent command(wxEVT_MENU, id);
   command.SetEventObject(this);
   ProcessWindowEvent(command);

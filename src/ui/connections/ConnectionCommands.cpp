@@ -26,7 +26,7 @@ bool HasRoomForConnection()
 // Runs a dialog that shows its proposal, asks before replacing the last
 // item of a full connection, then adds the items. Cancel at any point
 // changes nothing.
-void RunNewConnection(CMainFrame& frame, CNewConnectionDialog& dialog)
+void RunNewConnection(CMainFrame& frame, CNewConnectionDialog& dialog, const char* step)
 {
   if (dialog.ShowModal() != wxID_OK) return;
   const ConnectionRequest& request = dialog.Request();
@@ -36,7 +36,7 @@ void RunNewConnection(CMainFrame& frame, CNewConnectionDialog& dialog)
     return;
   const int display = AddConnectionItems(request);
   if (display < 0) return;
-  AnnounceTovelChange({TovelChange::ItemsAdded, display});
+  AnnounceTovelChange(TovelChange(TovelChange::ItemsAdded, display).Named(step));
   SelectItem(display);
 }
 
@@ -47,7 +47,7 @@ void CMainFrame::OnNewInput(wxCommandEvent&)
   if (!HasRoomForConnection()) return;
   CNewInputDialog dialog(this);
   dialog.SetNumber(DefaultInputNumber(TheTovel));
-  RunNewConnection(*this, dialog);
+  RunNewConnection(*this, dialog, "New input");
 }
 
 void CMainFrame::OnNewOutput(wxCommandEvent&)
@@ -55,7 +55,7 @@ void CMainFrame::OnNewOutput(wxCommandEvent&)
   if (!HasRoomForConnection()) return;
   CNewOutputDialog dialog(this);
   dialog.SetNumber(DefaultOutputNumber(TheTovel));
-  RunNewConnection(*this, dialog);
+  RunNewConnection(*this, dialog, "New output");
 }
 
 void CMainFrame::OnNewValue(wxCommandEvent&)
@@ -63,7 +63,7 @@ void CMainFrame::OnNewValue(wxCommandEvent&)
   if (!HasRoomForConnection()) return;
   CNewValueDialog dialog(this);
   dialog.SetNumber(DefaultValueNumber(TheTovel));
-  RunNewConnection(*this, dialog);
+  RunNewConnection(*this, dialog, "New value");
 }
 
 void CMainFrame::OnNewMotor(wxCommandEvent&)
@@ -71,7 +71,7 @@ void CMainFrame::OnNewMotor(wxCommandEvent&)
   if (!HasRoomForConnection()) return;
   CNewMotorDialog dialog(this);
   dialog.SetLetter(DefaultMotorLetter(TheTovel));
-  RunNewConnection(*this, dialog);
+  RunNewConnection(*this, dialog, "New motor");
 }
 
 void CMainFrame::OnNewVariable(wxCommandEvent&)
@@ -79,5 +79,5 @@ void CMainFrame::OnNewVariable(wxCommandEvent&)
   if (!HasRoomForConnection()) return;
   CNewVariableDialog dialog(this);
   dialog.SetLetter(DefaultVariableLetter(TheTovel));
-  RunNewConnection(*this, dialog);
+  RunNewConnection(*this, dialog, "New variable");
 }

@@ -52,7 +52,7 @@ bool CMainFrame::ReadTovel(const std::filesystem::path& path)
   AnnounceTovelChange({TovelChange::Replaced});
   m_doc->SetTovelPath(path);
   m_doc->SetPathName(path);
-  m_doc->Modify(false);
+  m_doc->StartHistory();
   HidePropertiesWindow();
   ReportBitmapProblems(problems);
   return true;

@@ -29,17 +29,36 @@ void CTovelCreatorDoc::SetPathName(const std::filesystem::path& path)
   UpdateFrameTitle();
 }
 
+void CTovelCreatorDoc::Modify(bool modified)
+{
+  if (!modified) m_history.MarkSaved(TheTovel);
+  m_modified = modified;
+}
+
+void CTovelCreatorDoc::StartHistory()
+{
+  m_history.Reset(TheTovel);
+  m_modified = false;
+}
+
 void CTovelCreatorDoc::TovelChanged(const TovelChange& change)
 {
-  if (change.IsEdit()) Modify(true);
+  if (change.IsEdit()) {
+    m_history.Record(change.StepName(), TheTovel, change.Run);
+    m_modified = m_history.IsModified(TheTovel);
+  } else if (change.What != TovelChange::Replaced) {
+    // A selection or a preview: not a step, but it ends a run of steps.
+    m_history.EndRun();
+    m_history.NoteUnsaved(TheTovel);
+  }
 }
 
 void CTovelCreatorDoc::OnNewDocument()
 {
   m_pathName.clear();
   m_title = UntitledTitle;
-  m_modified = false;
   m_tovelPath.clear();
+  StartHistory();
   UpdateFrameTitle();
 }
 
@@ -75,7 +94,7 @@ bool CTovelCreatorDoc::WriteTovel(const std::filesystem::path& path)
   }
   m_tovelPath = path;
   SetPathName(path);
-  m_modified = false;
+  Modify(false);
   return true;
 }
 

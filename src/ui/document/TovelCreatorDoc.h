@@ -8,6 +8,7 @@
 #include <wx/event.h>
 #include <wx/string.h>
 
+#include "editing/EditHistory.h"
 #include "model/TovelChange.h"
 
 class wxFrame;
@@ -27,10 +28,19 @@ public:
   // Ties the document to a file: path name and title follow it.
   void SetPathName(const std::filesystem::path& path);
 
+  // Whether the tables differ from those last opened, made new or saved.
   bool IsModified() const { return m_modified; }
-  void Modify(bool modified) { m_modified = modified; }
+  // Marks the tovel modified, or takes the tables in place as saved.
+  void Modify(bool modified);
 
-  // Every edit of the tables marks the tovel modified.
+  // The steps Undo and Redo take. Every edit of the tables is recorded as
+  // one; the flag above follows from it, and from tables put in place
+  // from it (PutInPlace).
+  EditHistory& History() { return m_history; }
+  // The tables in place were just opened or made new: nothing to undo,
+  // nothing modified.
+  void StartHistory();
+
   void TovelChanged(const TovelChange& change) override;
 
   // Starts an untitled tovel: no file, title "Untitled", not modified. The
@@ -67,6 +77,7 @@ private:
   std::filesystem::path m_pathName;
   wxString m_title;
   bool m_modified = false;
+  EditHistory m_history;
 
   wxDECLARE_EVENT_TABLE();
 };

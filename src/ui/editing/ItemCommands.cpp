@@ -18,7 +18,9 @@ void MoveCurrentItem(int step)
 {
   const int t = CurrentItem;
   const int u = t + step;
-  if (ExchangeItems(t, u)) AnnounceTovelChange({TovelChange::ItemsSwapped, t, u});
+  if (ExchangeItems(t, u))
+    AnnounceTovelChange(
+        TovelChange(TovelChange::ItemsSwapped, t, u).Named(step < 0 ? "Move up" : "Move down"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "editing/ItemKeys.h"
 
 #include <optional>
+#include <string>
 
 #include <wx/defs.h>
 #include <wx/utils.h>
@@ -42,6 +43,8 @@ bool ItemKeyDown(int keyCode, bool shift)
     wxBell();
     return true;
   }
-  AnnounceTovelChange({TovelChange::ItemEdited, CurrentItem, -1, before});
+  // Presses on one item, one after another, are taken back as one step.
+  AnnounceTovelChange(TovelChange(TovelChange::ItemEdited, CurrentItem, -1, before)
+                          .Named({}, "arrow keys on item " + std::to_string(CurrentItem)));
   return true;
 }

@@ -26,22 +26,27 @@ struct FlagBox {
   int Id;
   int Flag;
   const char* Text;
+  const char* Step; // as Undo names a click on the box
 };
-constexpr FlagBox ClickableBox{ids::PropertiesClickable, FlagClickable, "Clickable"};
+constexpr FlagBox ClickableBox{ids::PropertiesClickable, FlagClickable, "Clickable", "Clickable"};
 constexpr FlagBox TextModeBoxes[] = {
-    {ids::PropertiesFilled, FlagFilled, "Filled and Border"},
-    {ids::PropertiesYellow, FlagYellow, "Yellow background"},
-    {ids::PropertiesLabel, FlagLabel, "Is a label (i.e. only show when labels are displayed)"},
+    {ids::PropertiesFilled, FlagFilled, "Filled and Border", "Filled and Border"},
+    {ids::PropertiesYellow, FlagYellow, "Yellow background", "Yellow background"},
+    {ids::PropertiesLabel, FlagLabel, "Is a label (i.e. only show when labels are displayed)",
+     "Is a label"},
 };
 constexpr FlagBox PictureModeBoxes[] = {
-    {ids::PropertiesAutoOff, FlagAutoOff, "Automatically switches off after 0.5 seconds (INPUT)"},
-    {ids::PropertiesFastRedraw, FlagFastRedraw, "Non-overlapped (use fast redraw)"},
+    {ids::PropertiesAutoOff, FlagAutoOff, "Automatically switches off after 0.5 seconds (INPUT)",
+     "Switches off"},
+    {ids::PropertiesFastRedraw, FlagFastRedraw, "Non-overlapped (use fast redraw)",
+     "Non-overlapped"},
 };
 
 // The coordinate each field shows, in the order of their ids: Left, Right,
 // Top, Bottom.
 int TovelItem::*const CoordinateOfField[] = {&TovelItem::Left, &TovelItem::Right, &TovelItem::Top,
                                              &TovelItem::Bottom};
+const char* const CoordinateStep[] = {"Left", "Right", "Top", "Bottom"};
 
 // Sets a field's text without raising a change notification; a field that
 // already shows it is left alone, so that its caret does not jump.
@@ -87,6 +92,9 @@ CItemPropertiesWindow::CItemPropertiesWindow(wxWindow* parent)
        ids::PropertiesBottom);
   Bind(wxEVT_TEXT, &CItemPropertiesWindow::OnTextChanged, this, ids::PropertiesText);
   m_text->Bind(wxEVT_CHAR, &CItemPropertiesWindow::OnTextChar, this);
+  m_text->Bind(wxEVT_KILL_FOCUS, &CItemPropertiesWindow::OnFieldLeft, this);
+  for (wxTextCtrl* field : m_coordinates)
+    field->Bind(wxEVT_KILL_FOCUS, &CItemPropertiesWindow::OnFieldLeft, this);
   Bind(wxEVT_RADIOBUTTON, &CItemPropertiesWindow::OnTextRadio, this, ids::PropertiesTextRadio);
   Bind(wxEVT_RADIOBUTTON, &CItemPropertiesWindow::OnPictureRadio, this,
        ids::PropertiesPictureRadio);
@@ -184,13 +192,34 @@ void CItemPropertiesWindow::Refuse(const std::string& reason)
   messages::ShowRefusal(this, wxString::FromUTF8(reason));
 }
 
-void CItemPropertiesWindow::Apply(const TovelItem& changed)
+void CItemPropertiesWindow::Apply(const TovelItem& changed, const std::string& step, int field)
 {
   TovelItem* item = EditedItem();
   if (!item) return;
   const TovelItem before = *item;
   *item = changed;
-  AnnounceTovelChange({TovelChange::ItemEdited, CurrentItem, -1, before});
+  // What is typed into one field until it loses the focus is one step.
+  std::string run;
+  if (field >= 0)
+    run = "properties field " + std::to_string(field) + " item " + std::to_string(CurrentItem) +
+          " typing " + std::to_string(m_typingSerial);
+  AnnounceTovelChange(
+      TovelChange(TovelChange::ItemEdited, CurrentItem, -1, before).Named(step, run));
+}
+
+CItemPropertiesWindow::~CItemPropertiesWindow()
+{
+  // The fields lose the focus while the base window destroys them, after
+  // this object is gone.
+  m_text->Unbind(wxEVT_KILL_FOCUS, &CItemPropertiesWindow::OnFieldLeft, this);
+  for (wxTextCtrl* field : m_coordinates)
+    field->Unbind(wxEVT_KILL_FOCUS, &CItemPropertiesWindow::OnFieldLeft, this);
+}
+
+void CItemPropertiesWindow::OnFieldLeft(wxFocusEvent& event)
+{
+  ++m_typingSerial;
+  event.Skip();
 }
 
 void CItemPropertiesWindow::TovelChanged(const TovelChange& change)
@@ -281,7 +310,7 @@ void CItemPropertiesWindow::OnCoordinateChanged(wxCommandEvent& event)
   }
   if (changed == *item) return;
   m_typing = true;
-  Apply(changed);
+  Apply(changed, CoordinateStep[field], event.GetId());
   m_typing = false;
 }
 
@@ -303,7 +332,7 @@ void CItemPropertiesWindow::OnTextChanged(wxCommandEvent&)
   TovelItem changed = *item;
   changed.Contents[0] = *text;
   m_typing = true;
-  Apply(changed);
+  Apply(changed, "Text", ids::PropertiesText);
   m_typing = false;
 }
 
@@ -327,7 +356,7 @@ void CItemPropertiesWindow::OnTextRadio(wxCommandEvent&)
   if (!item) return;
   TovelItem changed = *item;
   changed.Flags |= FlagText;
-  Apply(changed);
+  Apply(changed, "Text item");
 }
 
 void CItemPropertiesWindow::OnPictureRadio(wxCommandEvent&)
@@ -336,27 +365,27 @@ void CItemPropertiesWindow::OnPictureRadio(wxCommandEvent&)
   if (!item) return;
   TovelItem changed = *item;
   changed.Flags &= ~FlagText;
-  Apply(changed);
+  Apply(changed, "Picture item");
 }
 
 void CItemPropertiesWindow::OnFlagBox(wxCommandEvent& event)
 {
   TovelItem* item = EditedItem();
   if (!item) return;
-  int flag = 0;
+  const FlagBox* clicked = nullptr;
   for (const auto& boxes :
        {std::span<const FlagBox>(&ClickableBox, 1), std::span<const FlagBox>(TextModeBoxes),
         std::span<const FlagBox>(PictureModeBoxes)}) {
     for (const FlagBox& box : boxes)
-      if (box.Id == event.GetId()) flag = box.Flag;
+      if (box.Id == event.GetId()) clicked = &box;
   }
-  if (flag == 0) return;
+  if (!clicked) return;
   TovelItem changed = *item;
   if (event.IsChecked())
-    changed.Flags |= flag;
+    changed.Flags |= clicked->Flag;
   else
-    changed.Flags &= ~flag;
-  Apply(changed);
+    changed.Flags &= ~clicked->Flag;
+  Apply(changed, clicked->Step);
 }
 
 void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
@@ -378,7 +407,7 @@ void CItemPropertiesWindow::OnPictureButton(wxCommandEvent& event)
     Refuse(*problem);
     return;
   }
-  Apply(changed);
+  Apply(changed, "Picture " + std::to_string(k));
 }
 
 void CItemPropertiesWindow::OnCharHook(wxKeyEvent& event)

@@ -21,6 +21,7 @@ class CItemPropertiesWindow : public wxDialog, public TovelClient {
 public:
   // Created hidden, centred on its parent, the main window.
   explicit CItemPropertiesWindow(wxWindow* parent);
+  ~CItemPropertiesWindow() override;
 
   // Refills every control from the current item; changes nothing.
   void Reload();
@@ -51,7 +52,11 @@ private:
   // Tells the user why an edit was refused.
   void Refuse(const std::string& reason);
   // Makes `changed` the current item, and tells the other windows.
-  void Apply(const TovelItem& changed);
+  // Puts the changed item in place as one step named `step`; typing in
+  // the field with id `field` joins one step until the field loses the
+  // focus.
+  void Apply(const TovelItem& changed, const std::string& step, int field = -1);
+  void OnFieldLeft(wxFocusEvent& event);
 
   void OnCoordinateChanged(wxCommandEvent& event);
   void OnTextChanged(wxCommandEvent& event);
@@ -66,6 +71,7 @@ private:
   // Set while the window applies a field being typed, so that the
   // announcement does not refill that field under the caret.
   bool m_typing = false;
+  int m_typingSerial = 0;
   std::array<wxTextCtrl*, 4> m_coordinates{}; // Left, Right, Top, Bottom
   wxTextCtrl* m_text = nullptr;
   wxRadioButton* m_textRadio = nullptr;

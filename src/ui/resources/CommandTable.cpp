@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<CommandBinding, 26> Commands = {{
+constexpr std::array<CommandBinding, 34> Commands = {{
     {ids::FileNew, EditorCommand::New},
     {ids::SetTovelsDirectory, EditorCommand::SetTovelsDirectory},
     {ids::FileOpen, EditorCommand::Open},
@@ -34,17 +34,30 @@ constexpr std::array<CommandBinding, 26> Commands = {{
     {ids::MoveDown, EditorCommand::MoveDown},
     {ids::ShowLabels, EditorCommand::ShowLabels},
     {ids::Erase, EditorCommand::Erase},
+    {ids::EditUndo, EditorCommand::Undo},
+    {ids::EditRedo, EditorCommand::Redo},
+    {ids::EditCut, EditorCommand::Cut},
+    {ids::EditCopy, EditorCommand::Copy},
+    {ids::EditPaste, EditorCommand::Paste},
+    {ids::Duplicate, EditorCommand::Duplicate},
+    {ids::EditDelete, EditorCommand::Delete},
+    {ids::TryTovel, EditorCommand::TryTovel},
 }};
 
-constexpr std::array<KeyBinding, 10> Keys = {{
+constexpr std::array<KeyBinding, 16> Keys = {{
     {wxACCEL_CTRL, 'Z', ids::EditUndo},
     {wxACCEL_ALT, WXK_BACK, ids::EditUndo},
+    {wxACCEL_CTRL, 'Y', ids::EditRedo},
+    {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', ids::EditRedo},
     {wxACCEL_CTRL, 'X', ids::EditCut},
     {wxACCEL_SHIFT, WXK_DELETE, ids::EditCut},
     {wxACCEL_CTRL, 'C', ids::EditCopy},
     {wxACCEL_CTRL, WXK_INSERT, ids::EditCopy},
     {wxACCEL_CTRL, 'V', ids::EditPaste},
     {wxACCEL_SHIFT, WXK_INSERT, ids::EditPaste},
+    {wxACCEL_CTRL, 'D', ids::Duplicate},
+    {wxACCEL_NORMAL, WXK_DELETE, ids::EditDelete},
+    {wxACCEL_NORMAL, WXK_F5, ids::TryTovel},
     {wxACCEL_NORMAL, WXK_F6, ids::NextPane},
     {wxACCEL_SHIFT, WXK_F6, ids::PrevPane},
 }};

@@ -26,10 +26,11 @@ struct KeyBinding {
   int Id;      // the command the key sends
 };
 
-// The main window's own keys: F6 and Shift+F6 move between the panes, and
-// the editing keys (undo, cut, copy, paste in both their forms) are taken
-// by the window so that they do nothing. Ctrl+N, Ctrl+O and Ctrl+S come
-// with their menu entries.
+// The main window's own keys: F6 and Shift+F6 move between the panes; the
+// editing keys (undo, redo, cut, copy, paste in each of their forms,
+// duplicate, delete) and F5 (Try the tovel). They are served before the
+// focused pane sees them. Ctrl+N, Ctrl+O and Ctrl+S come with their menu
+// entries.
 std::span<const KeyBinding> MainWindowKeys();
 
 // The command of MainWindowKeys() that a key press stands for, or

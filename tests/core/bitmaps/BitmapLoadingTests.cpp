@@ -189,6 +189,31 @@ TEST_F(BitmapLoading, LoadAllStopsAtTheBitmapCount)
   EXPECT_EQ(Pictures(), 2);
 }
 
+TEST_F(BitmapLoading, AfterAnUndoKnownNamesKeepTheirPicturesAndOnlyNewOnesAreRead)
+{
+  Write("a.bmp", {.Width = 10, .Height = 10, .Bits = 1});
+  Write("b.bmp", {.Width = 20, .Height = 10, .Bits = 1});
+  BitmapNames[0] = "a.bmp";
+  BitmapNames[1] = "b.bmp";
+  BitmapCount = 2;
+  ASSERT_TRUE(LoadAllBitmapSlots().empty());
+  const Picture* b = BitmapImages[1].Bitmap.get();
+  const auto oldNames = BitmapNames;
+
+  // b moves to slot 0 without being read again: its file has gone.
+  std::filesystem::remove(Folder.Path() / "b.bmp");
+  Write("c.bmp", {.Width = 30, .Height = 10, .Bits = 1});
+  BitmapNames = {"b.bmp", "c.bmp", "missing.bmp"};
+  BitmapCount = 3;
+  const auto problems = FollowBitmapNames(oldNames);
+  EXPECT_EQ(BitmapImages[0].Bitmap.get(), b);
+  EXPECT_EQ(BitmapImages[0].Width, 20);
+  EXPECT_EQ(BitmapImages[1].Width, 30);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("missing.bmp"), std::string::npos);
+  EXPECT_EQ(Pictures(), 2); // a's picture is let go
+}
+
 TEST_F(BitmapLoading, NamesAreFoundIgnoringLetterCase)
 {
   fs::create_directory(Folder.Path() / "pumps");

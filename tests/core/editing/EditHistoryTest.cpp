@@ -58,6 +58,10 @@ TEST(EditHistory, StepsGoBackAndForthAndTheModifiedFlagFollowsTheSavedTables)
   EXPECT_EQ(history.UndoName(), "Move up");
   EXPECT_TRUE(SameSavedTables(previewed, At(5)));
   EXPECT_FALSE(SameSavedTables(previewed, At(6)));
+  // An undo shows the selection and previews as they were before the step.
+  history.NoteUnsaved(previewed);
+  history.Record("Move", At(6));
+  EXPECT_EQ(history.Undo(), previewed);
   // New and Open forget every step.
   history.Reset(At(9));
   EXPECT_FALSE(history.CanUndo() || history.CanRedo() || history.IsModified(At(9)));

@@ -50,6 +50,26 @@ TEST_F(ItemClipboard, APastedItemCarriesItsPicturesByNameIntoAnotherTovel)
   EXPECT_EQ(ItemTable[PasteItem(CopyItem(texts, 0)).Item].Contents, texts.ItemTable[0].Contents);
 }
 
+TEST_F(ItemClipboard, TheClipboardFormsHoldTheItemAndItsPictureNames)
+{
+  TovelTables texts = Source({});
+  texts.ItemTable[0].Flags = FlagText;
+  texts.ItemTable[0].Contents = {"7 pumps", "", "", ""};
+  for (const CopiedItem& copied :
+       {CopyItem(Source({"walls\\brick.bmp", "walls\\door.bmp"}), 0), CopyItem(texts, 0)}) {
+    const auto back = CopiedFromClipboard(ClipboardBytes(copied));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->PictureNames, copied.PictureNames);
+    EXPECT_EQ(CopyItem(Source({}), 0).Item.Left, back->Item.Left);
+    EXPECT_EQ(back->Item.Flags, copied.Item.Flags);
+  }
+  EXPECT_EQ(CopiedFromClipboard(ClipboardBytes(CopyItem(texts, 0)))->Item.Contents,
+            texts.ItemTable[0].Contents);
+  EXPECT_EQ(ClipboardText(CopyItem(texts, 0)), "5,6,25,26,2,7 pumps,,,;\n");
+  for (const char* bytes : {"", "2;0;\n\n1,1,2,2,0,a,b,c,d;\n", "not a tovel"})
+    EXPECT_FALSE(CopiedFromClipboard(bytes)) << bytes;
+}
+
 TEST_F(ItemClipboard, NothingChangesWhenTheItemsOrTheBitmapSetAreFull)
 {
   const CopiedItem copied = CopyItem(Source({"a\\one.bmp", "a\\two.bmp"}), 0);

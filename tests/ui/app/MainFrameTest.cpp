@@ -9,6 +9,7 @@
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
+#include "resources/CommandTable.h"
 #include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
@@ -39,10 +40,15 @@ TEST_F(MainFrame, StartsOnAnEmptyUntitledTovel)
 TEST_F(MainFrame, MenusHoldTheDocumentCommandsInOrder)
 {
   wxMenuBar* bar = m_frame->GetMenuBar();
-  ASSERT_EQ(bar->GetMenuCount(), 3u);
+  ASSERT_EQ(bar->GetMenuCount(), 4u);
   EXPECT_EQ(bar->GetMenuLabel(0), "&File");
-  EXPECT_EQ(bar->GetMenuLabel(1), "View");
-  EXPECT_EQ(bar->GetMenuLabel(2), "&Help");
+  EXPECT_EQ(bar->GetMenuLabel(1), "&Edit");
+  EXPECT_EQ(bar->GetMenuLabel(2), "View");
+  EXPECT_EQ(bar->GetMenuLabel(3), "&Help");
+  // Every command of the toolbar and the keys has a menu entry, so that
+  // each can be reached from the keyboard.
+  for (const CommandBinding& binding : CommandTable())
+    EXPECT_TRUE(bar->FindItem(binding.Id)) << binding.Id;
 
   const std::vector<std::pair<int, wxString>> file = {
       {ids::FileNew, "&New\tCtrl+N"},
@@ -69,12 +75,12 @@ TEST_F(MainFrame, MenusHoldTheDocumentCommandsInOrder)
     }
     ++index;
   }
-  wxMenuItem* large = bar->GetMenu(1)->FindItem(ids::LargeIcons);
+  wxMenuItem* large = bar->GetMenu(2)->FindItem(ids::LargeIcons);
   ASSERT_TRUE(large);
   EXPECT_TRUE(large->IsCheckable());
   EXPECT_EQ(large->GetItemLabel(), "Large icons");
-  ASSERT_TRUE(bar->GetMenu(2)->FindItem(ids::AppAbout));
-  EXPECT_EQ(bar->GetMenu(2)->FindItem(ids::AppAbout)->GetItemLabel(), "&About TovelCreator...");
+  ASSERT_TRUE(bar->GetMenu(3)->FindItem(ids::AppAbout));
+  EXPECT_EQ(bar->GetMenu(3)->FindItem(ids::AppAbout)->GetItemLabel(), "&About TovelCreator...");
 }
 
 TEST_F(MainFrame, ClosingAsksToSaveChanges)

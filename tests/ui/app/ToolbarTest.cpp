@@ -133,7 +133,7 @@ TEST_F(Toolbar, LargeIconsSwitchesImageAndButtonSizes)
   ExpectImages(bar, wxSize(24, 23));
   // Opening the View menu puts the check mark back where it belongs.
   menu->Check(false);
-  m_frame->GetMenuBar()->GetMenu(1)->UpdateUI(m_frame);
+  m_frame->GetMenuBar()->GetMenu(2)->UpdateUI(m_frame);
   EXPECT_TRUE(menu->IsChecked());
   // The platform may keep its toolbar height for both image sizes; it never
   // shrinks, and the panes stay below it.
