@@ -5,6 +5,7 @@
 
 #include "bitmaps/BitmapLoading.h"
 #include "editing/ItemOperations.h"
+#include "editing/ViewGeometry.h"
 #include "model/LeadingNumber.h"
 #include "model/Tovel.h"
 #include "model/TovelFile.h"
@@ -190,11 +191,14 @@ std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name)
   return std::nullopt;
 }
 
-std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
-                                                const std::filesystem::path& folder)
+namespace {
+
+// The tovel names a file ignoring letter case: a file or folder of the
+// name in any case counts as existing.
+std::optional<std::string> ExistsInFolder(const std::filesystem::path& folder,
+                                          std::string_view utf8Name)
 {
-  const std::string fileName = platform::Utf8FromPath(source.filename());
-  const auto model = platform::Utf8ToCp1252(fileName);
+  const auto model = platform::Utf8ToCp1252(utf8Name);
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
@@ -202,7 +206,54 @@ std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& sou
     if (model && existing && platform::EqualsIgnoreCase(*existing, *model))
       return platform::DisplayPath(entry->path()) + " exists already.";
   }
+  return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
+                                                const std::filesystem::path& folder)
+{
+  if (auto exists = ExistsInFolder(folder, platform::Utf8FromPath(source.filename())))
+    return exists;
   return platform::CopyFileNoOverwrite(source, folder / source.filename());
+}
+
+bool IsBmpFileName(std::string_view utf8Name)
+{
+  return utf8Name.size() >= 4 &&
+         platform::EqualsIgnoreCase(utf8Name.substr(utf8Name.size() - 4), ".bmp");
+}
+
+std::string ConvertedBitmapName(std::string_view utf8SourceName)
+{
+  std::string_view stem = utf8SourceName.substr(0, utf8SourceName.rfind('.'));
+  // Eight characters, not bytes: a UTF-8 character's later bytes are 10xxxxxx.
+  std::size_t end = 0;
+  for (std::size_t characters = 0; end < stem.size() && characters < MaxFolderNameChars;
+       ++characters) {
+    ++end;
+    while (end < stem.size() && (static_cast<unsigned char>(stem[end]) & 0xC0) == 0x80) ++end;
+  }
+  stem = stem.substr(0, end);
+  while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.')) stem.remove_suffix(1);
+  return std::string(stem.empty() ? "picture" : stem) + ".bmp";
+}
+
+std::optional<std::string> ConvertedPictureProblem(int width, int height)
+{
+  if (width <= PageWidth && height <= PageHeight) return std::nullopt;
+  return "The picture is " + std::to_string(width) + " x " + std::to_string(height) +
+         " pixels, larger than the tovel page (" + std::to_string(PageWidth) + " x " +
+         std::to_string(PageHeight) + "). Please choose a smaller picture.";
+}
+
+std::optional<std::string> WriteBitmapIntoFolder(std::span<const std::uint8_t> bytes,
+                                                 std::string_view utf8Name,
+                                                 const std::filesystem::path& folder)
+{
+  if (auto exists = ExistsInFolder(folder, utf8Name)) return exists;
+  return platform::WriteNewFile(folder / platform::PathFromUtf8(std::string(utf8Name)), bytes);
 }
 
 bool BitmapTreeOrder(std::string_view a, std::string_view b)

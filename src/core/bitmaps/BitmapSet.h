@@ -4,8 +4,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -75,6 +77,27 @@ std::optional<std::string> CopiedBitmapNameProblem(std::string_view utf8Name);
 // and the copy then fails. Gives the reason on failure.
 std::optional<std::string> CopyBitmapIntoFolder(const std::filesystem::path& source,
                                                 const std::filesystem::path& folder);
+
+// Whether a file name (UTF-8) ends in .bmp, in any letter case.
+bool IsBmpFileName(std::string_view utf8Name);
+
+// The name (UTF-8) a picture of another format takes as a bitmap file: its
+// own name up to the last full stop, cut to the 8 characters a bitmap folder
+// name may have and without trailing spaces or full stops, then ".bmp";
+// "picture.bmp" when nothing is left. "Sunset at sea.png" gives
+// "Sunset a.bmp".
+std::string ConvertedBitmapName(std::string_view utf8SourceName);
+
+// Why a picture of that size cannot become a bitmap: it is larger than
+// the tovel page. Nothing when it fits.
+std::optional<std::string> ConvertedPictureProblem(int width, int height);
+
+// Writes a converted picture into the bitmap folder under the name, with
+// the copy's rule: nothing is ever replaced, and a file or folder of that
+// name in any letter case counts as existing. Gives the reason on failure.
+std::optional<std::string> WriteBitmapIntoFolder(std::span<const std::uint8_t> bytes,
+                                                 std::string_view utf8Name,
+                                                 const std::filesystem::path& folder);
 
 // The order of names (Windows-1252) in the folder tree: the order in which
 // the folder listing sorts them (platform::ShownNameLess).

@@ -1,8 +1,10 @@
 // Copying a file without ever replacing one, and making a folder.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace platform {
@@ -14,6 +16,12 @@ namespace platform {
 // opened. Gives the message to show on failure, naming the file concerned.
 std::optional<std::string> CopyFileNoOverwrite(const std::filesystem::path& source,
                                                const std::filesystem::path& target);
+
+// Writes bytes into a new file. As with the copy, an existing target is
+// never replaced or written to, and a write that fails part way removes
+// the file it made. Gives the message to show on failure.
+std::optional<std::string> WriteNewFile(const std::filesystem::path& target,
+                                        std::span<const std::uint8_t> bytes);
 
 // Makes one folder; its parent must exist. Fails when anything of that name
 // exists already. Gives the message to show on failure.

@@ -79,6 +79,21 @@ std::optional<std::string> CopyFileNoOverwrite(const std::filesystem::path& sour
   return std::nullopt;
 }
 
+std::optional<std::string> WriteNewFile(const std::filesystem::path& target,
+                                        std::span<const std::uint8_t> bytes)
+{
+  Descriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (out.Get() < 0) return ErrorFor(errno, target);
+  if (!WriteAll(out.Get(), reinterpret_cast<const char*>(bytes.data()), bytes.size()) ||
+      ::fsync(out.Get()) != 0 || !out.Close()) {
+    out.Close();
+    std::error_code ignored;
+    std::filesystem::remove(target, ignored);
+    return FileErrorMessage(FileErrorCause::DiskFull, DisplayPath(target));
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> CreateFolder(const std::filesystem::path& path)
 {
   if (::mkdir(path.c_str(), 0777) != 0) return ErrorFor(errno, path);

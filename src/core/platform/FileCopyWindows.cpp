@@ -66,6 +66,24 @@ std::optional<std::string> CopyFileNoOverwrite(const std::filesystem::path& sour
   return std::nullopt;
 }
 
+std::optional<std::string> WriteNewFile(const std::filesystem::path& target,
+                                        std::span<const std::uint8_t> bytes)
+{
+  if (NamesDevice(target)) return ErrorFor(ERROR_ACCESS_DENIED, target);
+  FileHandle out(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out.IsOpen()) return ErrorFor(::GetLastError(), target);
+  if (!WriteAll(out.Get(), reinterpret_cast<const char*>(bytes.data()),
+                static_cast<DWORD>(bytes.size())) ||
+      !::FlushFileBuffers(out.Get()) || !out.Close()) {
+    const DWORD error = ::GetLastError();
+    out.Close();
+    ::DeleteFileW(target.c_str());
+    return ErrorFor(error, target);
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> CreateFolder(const std::filesystem::path& path)
 {
   if (!::CreateDirectoryW(path.c_str(), nullptr)) return ErrorFor(::GetLastError(), path);

@@ -14,6 +14,7 @@
 #include "bitmaps/BitmapSet.h"
 #include "bitmaps/BitmapSlotButton.h"
 #include "bitmaps/NewFolderDialog.h"
+#include "bitmaps/PictureDecoding.h"
 #include "model/Tovel.h"
 #include "platform/FileIo.h"
 #include "platform/Listing.h"
@@ -311,7 +312,7 @@ bool CChooseBitmapDialog::AddBitmap(const std::string& name)
     CheckRadio(ids::ChooseBitmapSlot0 + result.Slot);
     return true;
   case AddBitmapOutcome::SetFull:
-    messages::Show(this, "You can only have 20 bitmaps in use", messages::AppTitle(), wxOK);
+    messages::ShowBitmapSetFull(this);
     return false;
   case AddBitmapOutcome::Refused:
     messages::Show(this, wxString::FromUTF8(result.Reason), messages::WarningCaption,
@@ -396,7 +397,8 @@ void CChooseBitmapDialog::CopyBitmap()
   // the second pattern lists FAN.BMP and Fan.Bmp there, and matches nothing
   // on Windows, where the first already lists them.
   wxFileDialog chooser(this, "Select Bitmap to copy", wxString(), wxString(),
-                       "Windows Bitmaps (.bmp)|*.bmp;*.[bB][mM][pP]",
+                       "Pictures (.bmp, .png, .jpg, .gif and others)|" + PictureFilePatterns() +
+                           "|Windows Bitmaps (.bmp)|*.bmp;*.[bB][mM][pP]",
                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (chooser.ShowModal() != wxID_OK) return;
   wxString chosen = chooser.GetPath();
@@ -404,7 +406,23 @@ void CChooseBitmapDialog::CopyBitmap()
   // shown (as when a dialog is answered by a script); the dialog still does.
   if (chosen.empty()) chosen = chooser.wxFileDialogBase::GetPath();
   const fs::path source = platform::PathFromUtf8(chosen.utf8_string());
-  const std::string fileName = platform::Utf8FromPath(source.filename());
+  const std::string sourceName = platform::Utf8FromPath(source.filename());
+  // A picture of another format is brought in as a BMP of its own name.
+  const bool converted = !IsBmpFileName(sourceName);
+  std::optional<RgbaPixels> pixels;
+  if (converted) {
+    pixels = DecodePictureFile(chosen);
+    if (!pixels) {
+      messages::ShowRefusal(this, wxString::FromUTF8(platform::DisplayPath(source)) +
+                                      " could not be read as a picture.");
+      return;
+    }
+    if (auto problem = ConvertedPictureProblem(pixels->Width, pixels->Height)) {
+      messages::ShowRefusal(this, wxString::FromUTF8(*problem));
+      return;
+    }
+  }
+  const std::string fileName = converted ? ConvertedBitmapName(sourceName) : sourceName;
   if (auto problem = CopiedBitmapNameProblem(fileName)) {
     messages::Show(this, wxString::FromUTF8(*problem), messages::WarningCaption,
                    wxOK | wxICON_WARNING);
@@ -414,13 +432,19 @@ void CChooseBitmapDialog::CopyBitmap()
   // name checked above holds no separator.
   const fs::path folderPath =
       platform::NativePath(TovelsFolder) / platform::PathFromUtf8(NameOf(m_tree, folder).Native);
-  const fs::path target = folderPath / source.filename();
-  const wxString question = "Copy " + wxString::FromUTF8(platform::DisplayPath(source)) + " to " +
-                            wxString::FromUTF8(platform::DisplayPath(target)) + "?";
+  const fs::path target = folderPath / platform::PathFromUtf8(fileName);
+  const wxString sourceShown = wxString::FromUTF8(platform::DisplayPath(source));
+  const wxString targetShown = wxString::FromUTF8(platform::DisplayPath(target));
+  const wxString question =
+      converted ? wxString::Format("Convert %s (%d x %d pixels) to the bitmap %s?", sourceShown,
+                                   pixels->Width, pixels->Height, targetShown)
+                : "Copy " + sourceShown + " to " + targetShown + "?";
   if (messages::Show(this, question, messages::ConfirmationCaption,
                      wxOK | wxCANCEL | wxICON_QUESTION) != wxID_OK)
     return;
-  if (CopyBitmapIntoFolder(source, folderPath)) {
+  const auto failed = converted ? WriteBitmapIntoFolder(EncodeBmp(*pixels), fileName, folderPath)
+                                : CopyBitmapIntoFolder(source, folderPath);
+  if (failed) {
     messages::Show(this, "Failed to copy file, possibly because file already exists.",
                    messages::ErrorCaption, wxOK | wxICON_ERROR);
     return;

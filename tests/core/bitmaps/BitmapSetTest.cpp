@@ -259,6 +259,38 @@ TEST_F(BitmapSet, CopyNeverOverwritesAndChecksTheName)
   EXPECT_TRUE(BitmapTreeOrder("\xC4rger", "Banana")); // an accented A among the A's
 }
 
+TEST_F(BitmapSet, ConvertedPicturesGetAShortBmpNameAndNeverReplaceAFile)
+{
+  const std::pair<const char*, const char*> names[] = {
+      {"photo.png", "photo.bmp"},
+      {"Sunset at sea.jpeg", "Sunset a.bmp"},
+      {"\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9Fxyz.gif",
+       "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F.bmp"}, // characters, not
+                                                                                // bytes
+      {"abcdefg. x.png", "abcdefg.bmp"},
+      {"...png", "picture.bmp"},
+      {"noextension", "noextens.bmp"},
+  };
+  for (const auto& [source, expected] : names) EXPECT_EQ(ConvertedBitmapName(source), expected);
+  EXPECT_TRUE(IsBmpFileName("Fan.BmP"));
+  EXPECT_FALSE(IsBmpFileName("fan.png"));
+
+  EXPECT_FALSE(ConvertedPictureProblem(400, 320));
+  EXPECT_EQ(ConvertedPictureProblem(401, 20).value_or(""),
+            "The picture is 401 x 20 pixels, larger than the tovel page (400 x 320). Please "
+            "choose a smaller picture.");
+  EXPECT_TRUE(ConvertedPictureProblem(10, 321));
+
+  fs::create_directory(Folder.Path() / "pumps");
+  const std::vector<std::uint8_t> bytes = {'B', 'M', 1, 2};
+  EXPECT_FALSE(WriteBitmapIntoFolder(bytes, "photo.bmp", Folder.Path() / "pumps"));
+  EXPECT_EQ(ReadFileText(Folder.Path() / "pumps" / "photo.bmp"), "BM\x01\x02");
+  const std::vector<std::uint8_t> other = {'X'};
+  EXPECT_TRUE(WriteBitmapIntoFolder(other, "PHOTO.BMP", Folder.Path() / "pumps"));
+  EXPECT_TRUE(WriteBitmapIntoFolder(other, "photo.bmp", Folder.Path() / "pumps"));
+  EXPECT_EQ(ReadFileText(Folder.Path() / "pumps" / "photo.bmp"), "BM\x01\x02");
+}
+
 TEST(PictureNames, ReferencesFollowTheirBitmapsWhenTheSetChanges)
 {
   TovelTables tables;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/dcmemory.h>
@@ -320,7 +322,8 @@ TEST_F(ChooseBitmap, CopyBmpAsksAndNeverOverwrites)
   const auto chooseFile = [](const fs::path& path) {
     return ExpectDialog<wxFileDialog>([path](wxFileDialog* chooser) {
       EXPECT_EQ(chooser->GetMessage(), "Select Bitmap to copy");
-      EXPECT_TRUE(chooser->GetWildcard().StartsWith("Windows Bitmaps (.bmp)|"));
+      EXPECT_TRUE(
+          chooser->GetWildcard().StartsWith("Pictures (.bmp, .png, .jpg, .gif and others)|"));
       chooser->SetPath(wxString::FromUTF8(path.string()));
       return wxID_OK;
     });
@@ -364,8 +367,53 @@ TEST_F(ChooseBitmap, CopyBmpAsksAndNeverOverwrites)
   EXPECT_EQ(dialog.TreeFiles("pumps").size(), 2u);
 
   const fs::path picture = elsewhere.Write("photo.png", "png");
-  wxTEST_DIALOG(dialog.CopyBitmap(), chooseFile(picture), ExpectMessageContaining(".bmp", wxID_OK));
+  wxTEST_DIALOG(
+      dialog.CopyBitmap(), chooseFile(picture),
+      ExpectMessage(wxString::FromUTF8(picture.string()) + " could not be read as a picture.",
+                    messages::WarningCaption, wxID_OK));
   EXPECT_FALSE(fs::exists(m_folder / "pumps" / "photo.png"));
+  EXPECT_FALSE(fs::exists(m_folder / "pumps" / "photo.bmp"));
+
+  // A picture of another format becomes a BMP of its name, shown first;
+  // transparency is laid over white, and the program reads the file back.
+  wxImage image(3, 2);
+  image.SetRGB(wxRect(0, 0, 3, 2), 0, 0, 255);
+  image.SetAlpha();
+  for (int x = 0; x < 3; ++x)
+    for (int y = 0; y < 2; ++y) image.SetAlpha(x, y, 255);
+  image.SetAlpha(0, 0, 0);
+  const fs::path png = elsewhere.Path() / "Sunset at sea.png";
+  ASSERT_TRUE(image.SaveFile(wxString::FromUTF8(png.string()), wxBITMAP_TYPE_PNG));
+  const fs::path converted = m_folder / "pumps" / "Sunset a.bmp";
+  wxTEST_DIALOG(dialog.CopyBitmap(), chooseFile(png),
+                ExpectMessage("Convert " + wxString::FromUTF8(png.string()) +
+                                  " (3 x 2 pixels) to the bitmap " +
+                                  wxString::FromUTF8(converted.string()) + "?",
+                              messages::ConfirmationCaption, wxID_OK));
+  EXPECT_EQ(dialog.TreeFiles("pumps"),
+            (std::vector<wxString>{"pump.bmp", "Sunset a.bmp", "valve.bmp"}));
+  ASSERT_TRUE(dialog.AddBitmap("pumps\\Sunset a.bmp"));
+  const Picture* read = BitmapImages[0].Bitmap.get();
+  ASSERT_NE(read, nullptr);
+  ASSERT_EQ(read->Width(), 3);
+  ASSERT_EQ(read->Height(), 2);
+  std::uint8_t row[9];
+  const int columns[] = {0, 1, 2};
+  read->ReadRow(0, columns, row);
+  EXPECT_EQ(std::vector<std::uint8_t>(row, row + 6),
+            (std::vector<std::uint8_t>{255, 255, 255, 0, 0, 255}));
+
+  // The same picture again would replace the file: refused. A picture
+  // larger than the page is refused with its size.
+  wxTEST_DIALOG(dialog.CopyBitmap(), chooseFile(png),
+                ExpectMessageContaining("(3 x 2 pixels)", wxID_OK),
+                ExpectMessage("Failed to copy file, possibly because file already exists.",
+                              messages::ErrorCaption, wxID_OK));
+  const fs::path wide = elsewhere.Path() / "wide.png";
+  ASSERT_TRUE(wxImage(401, 1).SaveFile(wxString::FromUTF8(wide.string()), wxBITMAP_TYPE_PNG));
+  wxTEST_DIALOG(dialog.CopyBitmap(), chooseFile(wide),
+                ExpectMessageContaining("401 x 1 pixels, larger than the tovel page", wxID_OK));
+  EXPECT_FALSE(fs::exists(m_folder / "pumps" / "wide.bmp"));
 }
 
 TEST_F(ChooseBitmap, NewFolderRefusesBadNamesAndShowsOnlyMadeFolders)

@@ -58,8 +58,8 @@ TEST_F(FileChoosers, ListWhatTheirCaptionsPromise)
        {},
        [&](const Answer& answer) { wxTEST_DIALOG(Command(ids::SaveMacintosh), answer); }},
       {"Select Bitmap to copy",
-       "Windows Bitmaps (.bmp)",
-       {"fan.bmp", "FAN.BMP", "Fan.Bmp"},
+       "Pictures (.bmp, .png, .jpg, .gif and others)",
+       {"fan.bmp", "FAN.BMP", "Fan.Bmp", "photo.png", "Photo.JPG", "logo.gif"},
        {"Tovel", "notes.txt", "bmp", "fan.bmpx"},
        [&](const Answer& answer) {
          CChooseBitmapDialog dialog(m_frame, false, -1);
