@@ -83,3 +83,36 @@ TEST(CommandRules, ZoomAndCheckMarks)
                        EditorCommand::ChooseBitmaps, EditorCommand::SetConnections})
     EXPECT_EQ(StateOfCommand(command, state), CommandState{}) << static_cast<int>(command);
 }
+
+TEST(CommandRules, EditCommandsFollowTheHistoryTheClipboardAndTryMode)
+{
+  struct Case {
+    EditorCommand command;
+    EditorState state;
+    bool enabled;
+  };
+  const Case cases[] = {
+      {EditorCommand::Undo, {}, false},
+      {EditorCommand::Undo, {.CanUndo = true}, true},
+      {EditorCommand::Redo, {.CanUndo = true}, false},
+      {EditorCommand::Redo, {.CanRedo = true}, true},
+      {EditorCommand::Cut, {.ItemCount = 2, .CurrentItem = 1}, true},
+      {EditorCommand::Copy, {.ItemCount = 2, .CurrentItem = 2}, false},
+      {EditorCommand::Delete, {.ItemCount = 2}, false},
+      {EditorCommand::Duplicate, {.ItemCount = 29, .CurrentItem = 0}, true},
+      {EditorCommand::Duplicate, {.ItemCount = 30, .CurrentItem = 0}, false},
+      {EditorCommand::Paste, {.ItemCount = 29}, false},
+      {EditorCommand::Paste, {.ItemCount = 29, .ClipboardHasItem = true}, true},
+      {EditorCommand::Paste, {.ItemCount = 30, .ClipboardHasItem = true}, false},
+      // Trying the tovel: nothing that changes or replaces it.
+      {EditorCommand::Undo, {.CanUndo = true, .Trying = true}, false},
+      {EditorCommand::NewItem, {.Trying = true}, false},
+      {EditorCommand::Open, {.Trying = true}, false},
+      {EditorCommand::Save, {.Trying = true}, true},
+      {EditorCommand::ZoomIn, {.Trying = true}, true},
+      {EditorCommand::TryTovel, {.Trying = true}, true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(IsEnabled(c.command, c.state), c.enabled) << static_cast<int>(c.command);
+  EXPECT_EQ(StateOfCommand(EditorCommand::TryTovel, {.Trying = true}).Checked, true);
+}
