@@ -89,8 +89,8 @@ void CMainFrame::CreateMenuBar()
   edit->Append(ids::EditCut, "Cu&t\tCtrl+X", "Move the current item to the clipboard");
   edit->Append(ids::EditCopy, "&Copy\tCtrl+C", "Copy the current item to the clipboard");
   edit->Append(ids::EditPaste, "&Paste\tCtrl+V", "Add the item on the clipboard to the tovel");
-  edit->Append(ids::Duplicate, "D&uplicate\tCtrl+D", "Add a copy of the current item");
-  edit->Append(ids::EditDelete, "&Delete\tDel", "Erase the current item");
+  edit->Append(ids::Duplicate, "&Duplicate\tCtrl+D", "Add a copy of the current item");
+  edit->Append(ids::EditDelete, "De&lete\tDel", "Erase the current item");
   edit->AppendSeparator();
   edit->Append(ids::NewItem, "New &item...", "Create a new item");
   edit->Append(ids::NewInput, "New i&nput...", "Create a new input");
@@ -99,7 +99,7 @@ void CMainFrame::CreateMenuBar()
   edit->Append(ids::NewMotor, "New &motor...", "Create a new motor");
   edit->Append(ids::NewVariable, "New v&ariable...", "Create a new variable");
   edit->AppendSeparator();
-  edit->AppendCheckItem(ids::Properties, "P&roperties", "Open Properties window");
+  edit->AppendCheckItem(ids::Properties, "Propertie&s", "Open Properties window");
   edit->Append(ids::MoveUp, "Move u&p", "Move object up");
   edit->Append(ids::MoveDown, "Move do&wn", "Move object down");
   edit->Append(ids::Erase, "&Erase", "Erase the current item");
