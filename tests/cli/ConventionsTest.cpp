@@ -50,6 +50,18 @@ TEST_F(Conventions, ProblemsGiveOneLineNamingTheFileOrTheOption)
        "tovelcreator: --zoom takes 1, 2, 3 or 4, not '5'\n" + TryHelp},
       {"--render p.png --labels=no " + tovel, 2,
        "tovelcreator: --labels takes on or off, not 'no'\n" + TryHelp},
+      {"--render p.png --set in9=on " + tovel, 2,
+       "tovelcreator: --set in9=on: there is no input 9 (inputs 1 to 8)\n" + TryHelp},
+      {"--render p.png --set=motB=sideways " + tovel, 2,
+       "tovelcreator: --set motB=sideways: a motor is off, forward or reverse, not "
+       "'sideways'\n" +
+           TryHelp},
+      {"--render p.png --set val2=1e3 " + tovel, 2,
+       "tovelcreator: --set val2=1e3: a value is a decimal number of at most 15 characters, "
+       "such as -12.5, not '1e3'\n" +
+           TryHelp},
+      {"--export native --output Out --set in1=on " + tovel, 2,
+       "tovelcreator: --set is only for --render\n" + TryHelp},
       {"First Second", 2,
        "tovelcreator: more than one tovel file named: First and Second\n" + TryHelp},
       {"--export=acorn --sprites-dir=ABCDEFGHIJK --output=Out " + tovel, 2,

@@ -33,9 +33,14 @@ const char* const Usage =
     "  tovelcreator --export mac --output OUT [--tovels-folder DIR] FILE\n"
     "      Writes the tovel FILE in the Macintosh form, with each bitmap's size\n"
     "      read from its BMP file in the tovels folder.\n"
-    "  tovelcreator --render OUT.png [--zoom Z] [--labels on|off] [--tovels-folder DIR] FILE\n"
+    "  tovelcreator --render OUT.png [--zoom Z] [--labels on|off] [--set NAME=VALUE]...\n"
+    "               [--tovels-folder DIR] FILE\n"
     "      Draws the tovel's page as the editor shows it (zoom 1 to 4, labels\n"
     "      shown unless off) into the PNG picture OUT.png. Needs a display.\n"
+    "      With --set, draws it as View > Try the tovel shows it after these\n"
+    "      settings, made in the order given: in1..in8 and out1..out8 =on|off,\n"
+    "      motA..motD =off|forward|reverse, val1..val4 and vara, varb, varc,\n"
+    "      vard, varn, varx, vary, varz =a number such as -12.5.\n"
     "  tovelcreator --help | --version\n"
     "\n"
     "An option's value may follow it as the next argument or after '=': --zoom=2.\n"
@@ -138,6 +143,15 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
         line.labels = labels == "on";
       else if (parse.error.empty())
         parse.error = "--labels takes on or off, not '" + labels + "'";
+    } else if (argument == "--set") {
+      const std::string setting = value("--set");
+      if (parse.error.empty()) {
+        TrySettingParse read = ParseTrySetting(setting);
+        if (read.Setting)
+          line.settings.push_back(std::move(*read.Setting));
+        else
+          parse.error = "--set " + setting + ": " + read.Error;
+      }
     } else if (argument == "--output")
       line.output = value("--output");
     else if (argument == "--sprites-dir") {
@@ -167,6 +181,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& arguments)
   const bool spritesGiven = line.spritesDirectoryGiven || line.spritesSizeGiven;
   if (line.tovelsFolderGiven && !platform::Utf8ToCp1252(line.tovelsFolder))
     parse.error = "the tovels folder's name holds characters that tovels cannot store";
+  else if (!line.settings.empty() && line.mode != CommandLine::Mode::Render)
+    parse.error = "--set is only for --render";
   else if (spritesGiven && (line.mode != CommandLine::Mode::Export || line.format != "acorn"))
     parse.error = "--sprites-dir and --sprites-size are only for --export acorn";
   else if (line.mode == CommandLine::Mode::Export) {

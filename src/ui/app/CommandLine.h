@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "trying/TryState.h"
+
 struct CommandLine {
   enum class Mode { Editor, Export, Render, Help, Version };
   Mode mode = Mode::Editor;
@@ -22,6 +24,9 @@ struct CommandLine {
   bool spritesDirectoryGiven = false;
   std::string spritesSize = "0";
   bool spritesSizeGiven = false;
+  // render: the tovel as tried, with these connections set in this order
+  // (--set NAME=VALUE); as it is stored when there are none.
+  std::vector<TrySetting> settings;
 };
 
 struct CommandLineParse {

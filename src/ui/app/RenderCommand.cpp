@@ -1,4 +1,5 @@
 // tovelcreator --render: the tovel's page as a PNG picture.
+#include <optional>
 #include <string>
 
 #include <wx/app.h>
@@ -16,6 +17,7 @@
 #include "model/Tovel.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "trying/TryState.h"
 
 namespace {
 
@@ -24,10 +26,19 @@ namespace {
 // exit status.
 int WritePage(const CommandLine& line)
 {
+  // Tried as in the editor: from the start, each setting after the other.
+  std::optional<TryState> trying;
+  if (!line.settings.empty()) {
+    trying.emplace(TheTovel);
+    trying->Start();
+    for (const TrySetting& setting : line.settings) trying->Apply(setting);
+  }
   wxBitmap page(PageWidth * line.zoom, PageHeight * line.zoom, 24);
   {
     wxMemoryDC dc(page);
-    TovelPainter(line.zoom, line.labels).PaintPage(dc, wxPoint(0, 0));
+    TovelPainter painter(line.zoom, line.labels);
+    if (trying) painter.ShowTexts(&trying->Texts());
+    painter.PaintPage(dc, wxPoint(0, 0));
   }
   wxMemoryOutputStream png;
   {

@@ -65,13 +65,20 @@ void TovelPainter::PaintPage(wxDC& dc, wxPoint origin, const Rect* area, const R
   // only as far as it is neither off the screen nor hidden.
   const ItemCovers covers(m_labelsShown, m_zoom, {origin.x, origin.y});
   for (int i = 0; i < ItemCount; ++i) {
-    if (area && !Reaches(dc, ItemTable[i], origin, *area)) continue;
+    if (area && !Reaches(dc, i, origin, *area)) continue;
     DrawItem(dc, i, origin, shown, covers.Above(i));
   }
 }
 
-bool TovelPainter::Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area)
+const std::string& TovelPainter::ShownText(const TovelItem& item, int i) const
 {
+  if (m_texts && i >= 0 && i < MaxItems && (*m_texts)[i]) return *(*m_texts)[i];
+  return item.Contents[item.State];
+}
+
+bool TovelPainter::Reaches(wxDC& dc, int i, wxPoint origin, const Rect& area)
+{
+  const TovelItem& item = ItemTable[i];
   if (!ItemIsDrawn(item, m_labelsShown)) return false;
   const Point at{origin.x, origin.y};
   Rect reach = ItemPaintedRect(item, BitmapCount, m_zoom, at);
@@ -82,7 +89,7 @@ bool TovelPainter::Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, cons
     const std::int64_t line = std::int64_t{2} * TextHeight * m_zoom + TextOverhang(m_zoom);
     reach = {INT_MIN, ClampToInt(reach.Top - line), INT_MAX, ClampToInt(reach.Bottom + line)};
     if (!reach.Intersects(area)) return false;
-    return Extent(dc, item, origin).Intersects(area);
+    return Extent(dc, i, origin).Intersects(area);
   }
   return reach.Intersects(area);
 }
@@ -100,9 +107,9 @@ wxSize TovelPainter::TextSize(wxDC& dc, const std::string& text)
   return m_textSizes[text] = wxSize(width, height);
 }
 
-Rect TovelPainter::TextRect(wxDC& dc, const TovelItem& item, const Rect& box)
+Rect TovelPainter::TextRect(wxDC& dc, const std::string& text, const Rect& box)
 {
-  const wxSize extent = TextSize(dc, item.Contents[item.State]);
+  const wxSize extent = TextSize(dc, text);
   const int width = extent.x;
   const int height = extent.y;
   const int left = ClampToInt(std::int64_t{box.Left} + (std::int64_t{box.Width()} - width) / 2);
@@ -114,11 +121,24 @@ Rect TovelPainter::TextRect(wxDC& dc, const TovelItem& item, const Rect& box)
 Rect TovelPainter::Extent(wxDC& dc, const TovelItem& item, wxPoint origin)
 {
   if (!ItemIsDrawn(item, m_labelsShown)) return {};
+  return ExtentOf(dc, item, item.Contents[item.State], origin);
+}
+
+Rect TovelPainter::Extent(wxDC& dc, int i, wxPoint origin)
+{
+  const TovelItem& item = ItemTable[i];
+  if (!ItemIsDrawn(item, m_labelsShown)) return {};
+  return ExtentOf(dc, item, ShownText(item, i), origin);
+}
+
+Rect TovelPainter::ExtentOf(wxDC& dc, const TovelItem& item, const std::string& shown,
+                            wxPoint origin)
+{
   const Point at{origin.x, origin.y};
   const Rect painted = ItemPaintedRect(item, BitmapCount, m_zoom, at);
   if (!(item.Flags & FlagText)) return painted;
   LearnResolution(dc);
-  const Rect text = TextRect(dc, item, ItemScreenRect(item, m_zoom, at));
+  const Rect text = TextRect(dc, shown, ItemScreenRect(item, m_zoom, at));
   const int overhang = TextOverhang(m_zoom);
   return painted.United({ClampToInt(std::int64_t{text.Left} - overhang),
                          ClampToInt(std::int64_t{text.Top} - overhang),
@@ -142,11 +162,12 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown,
 
   if (item.Flags & FlagText) {
     // One line, centred both ways, and not clipped to the box.
-    const Rect text = TextRect(dc, item, box);
+    const std::string& shown = ShownText(item, i);
+    const Rect text = TextRect(dc, shown, box);
     dc.SetFont(Font());
     dc.SetTextForeground(*wxBLACK);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.DrawText(ToWx(item.Contents[item.State]), text.Left, text.Top);
+    dc.DrawText(ToWx(shown), text.Left, text.Top);
     return;
   }
 

@@ -10,6 +10,7 @@
 #include <wx/font.h>
 
 #include "editing/Geometry.h"
+#include "trying/TryState.h"
 
 struct TovelItem;
 
@@ -18,6 +19,11 @@ public:
   TovelPainter(int zoom, bool labelsShown);
 
   int Zoom() const { return m_zoom; }
+
+  // Readings to draw in place of the text items' shown entries while the
+  // tovel is tried (none: every item shows its own). They must outlive
+  // the painter, or be taken away first.
+  void ShowTexts(const ShownTexts* texts) { m_texts = texts; }
 
   // Texts are measured and drawn at the resolution of the first DC painted
   // or measured in; after this, at that of the next one (the window moved
@@ -38,6 +44,8 @@ public:
   // picture anchored as drawn, and its text as far as it reaches beyond
   // the box. Empty for an item that is not drawn.
   Rect Extent(wxDC& dc, const TovelItem& item, wxPoint origin);
+  // The same for item i of the table, with the reading it shows.
+  Rect Extent(wxDC& dc, int i, wxPoint origin);
 
 private:
   // Draws item i by its flags: filled box, text or picture; a picture only
@@ -48,16 +56,21 @@ private:
   const wxFont& Font();
   // Takes the DC's resolution for the texts, unless one is known.
   void LearnResolution(const wxDC& dc);
-  // Whether anything the item paints falls in the area.
-  bool Reaches(wxDC& dc, const TovelItem& item, wxPoint origin, const Rect& area);
+  // Whether anything item i paints falls in the area.
+  bool Reaches(wxDC& dc, int i, wxPoint origin, const Rect& area);
+  // The text a text item draws: its shown entry, or the reading given for
+  // item i (-1: an item outside the table, which shows its own).
+  const std::string& ShownText(const TovelItem& item, int i) const;
+  Rect ExtentOf(wxDC& dc, const TovelItem& item, const std::string& text, wxPoint origin);
   // The size of a line of text in the font, measured once.
   wxSize TextSize(wxDC& dc, const std::string& text);
   // Where the item's shown text is drawn: one line centred both ways in
   // the box, measured in the DC.
-  Rect TextRect(wxDC& dc, const TovelItem& item, const Rect& box);
+  Rect TextRect(wxDC& dc, const std::string& text, const Rect& box);
 
   int m_zoom;
   bool m_labelsShown;
+  const ShownTexts* m_texts = nullptr;
   wxFont m_font;
   int m_resolution = 0;
   int m_fontResolution = 0;
