@@ -73,6 +73,7 @@ void CTovelView::SetZoom(int z)
 {
   m_zoom = std::clamp(z, MinZoom, MaxZoom);
   m_painter = TovelPainter(m_zoom, m_labelsShown);
+  m_painter.ShowTexts(m_texts);
   // The pictures stretched for the old zoom are of no more use.
   ReleaseStretchedPictures();
   SetVirtualSize(PageWidth * m_zoom, PageHeight * m_zoom);
@@ -84,6 +85,16 @@ void CTovelView::SetLabelsShown(bool shown)
 {
   m_labelsShown = shown;
   m_painter = TovelPainter(m_zoom, m_labelsShown);
+  m_painter.ShowTexts(m_texts);
+  Refresh();
+}
+
+void CTovelView::SetTrying(const ShownTexts* texts, std::function<void(Point)> onPress)
+{
+  if (m_dragging) StopDragging();
+  m_texts = texts;
+  m_onPress = std::move(onPress);
+  m_painter.ShowTexts(m_texts);
   Refresh();
 }
 
@@ -148,6 +159,11 @@ void CTovelView::PaintArea(wxDC& dc, const Rect& area)
   if (m_dragging) DrawFeedback(dc);
 }
 
+void CTovelView::PaintPageInto(wxDC& dc)
+{
+  m_painter.PaintPage(dc, wxPoint(0, 0));
+}
+
 Rect CTovelView::ShownArea() const
 {
   return ToRect(wxRect(CalcUnscrolledPosition(wxPoint(0, 0)), GetClientSize()));
@@ -187,7 +203,7 @@ void CTovelView::TovelChanged(const TovelChange& change)
   }
 }
 
-Rect CTovelView::Extent(const TovelItem& item)
+wxDC& CTovelView::MeasureDC()
 {
   // Text is measured as the screen draws it: a memory DC of the same
   // resolution gives the same measure.
@@ -195,7 +211,17 @@ Rect CTovelView::Extent(const TovelItem& item)
     m_measure = std::make_unique<wxMemoryDC>();
     m_measure->SelectObject(m_measureBitmap);
   }
-  return m_painter.Extent(*m_measure, item, m_pageOrigin);
+  return *m_measure;
+}
+
+Rect CTovelView::Extent(const TovelItem& item)
+{
+  return m_painter.Extent(MeasureDC(), item, m_pageOrigin);
+}
+
+Rect CTovelView::Extent(int i)
+{
+  return m_painter.Extent(MeasureDC(), i, m_pageOrigin);
 }
 
 void CTovelView::RefreshExtent(const TovelItem& item)
@@ -220,7 +246,7 @@ void CTovelView::RefreshArea(const Rect& area)
 void CTovelView::RedrawItem(int i, const TovelItem& before)
 {
   const Rect was = Extent(before);
-  const Rect now = Extent(ItemTable[i]);
+  const Rect now = Extent(i);
   // A fast-redraw item is on screen in its new look before the next
   // event is handled: drawn at once where the platform allows it, else
   // repainted at once.
@@ -246,6 +272,10 @@ void CTovelView::OnLeftDown(wxMouseEvent& event)
   if (m_dragging) return;
   const Point origin{m_pageOrigin.x, m_pageOrigin.y};
   const Point p = Unscrolled(event.GetPosition());
+  if (m_onPress) {
+    m_onPress(p);
+    return;
+  }
   const int hit = ::HitTest(p, m_zoom, origin);
   if (hit < 0) return;
   if (hit != CurrentItem) {
@@ -341,5 +371,6 @@ void CTovelView::DrawFeedback(wxDC& dc)
 void CTovelView::OnKeyDown(wxKeyEvent& event)
 {
   // An arrow key that moved an item does not also scroll the view.
-  if (!ItemKeyDown(event.GetKeyCode(), event.ShiftDown())) event.Skip();
+  // While trying, nothing moves: the keys scroll.
+  if (m_onPress || !ItemKeyDown(event.GetKeyCode(), event.ShiftDown())) event.Skip();
 }

@@ -1,6 +1,7 @@
 // The tovel view: the white page with its items, at zoom 1 to 4.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <wx/bitmap.h>
@@ -31,6 +32,17 @@ public:
   bool IsDragging() const { return m_dragging; }
   Rect DragRect() const { return m_dragRect; }
 
+  // While the tovel is tried: readings are drawn in place of the texts,
+  // and a press on the view goes to onPress (the pointer in scroll-area
+  // pixels) instead of selecting or dragging; keys only scroll. Null texts
+  // and no function end it. The texts must outlive the trying.
+  void SetTrying(const ShownTexts* texts, std::function<void(Point)> onPress);
+  bool IsTrying() const { return static_cast<bool>(m_onPress); }
+
+  // Paints the page as the view shows it now into dc, its top-left corner
+  // at (0, 0): what --render draws of the same tables.
+  void PaintPageInto(wxDC& dc);
+
   // Repaints what a change of the tables touched.
   void TovelChanged(const TovelChange& change) override;
 
@@ -56,6 +68,10 @@ private:
   Rect ShownArea() const;
   // Everything an item paints, as it is given, in scroll-area pixels.
   Rect Extent(const TovelItem& item);
+  // The same for item i as it is drawn now, with its reading.
+  Rect Extent(int i);
+  // Where texts are measured outside painting.
+  wxDC& MeasureDC();
   // Invalidates what an item paints, as it is given.
   void RefreshExtent(const TovelItem& item);
   // Invalidates an area given in scroll-area pixels, as far as it is on
@@ -81,6 +97,9 @@ private:
   Rect m_dragRect; // tovel pixels
   Point m_grab;    // the pointer's offset from the item's corner, screen pixels
   TovelPainter m_painter{1, true};
+  // While trying: the readings shown and where presses go.
+  const ShownTexts* m_texts = nullptr;
+  std::function<void(Point)> m_onPress;
   // Where texts are measured outside painting.
   wxBitmap m_measureBitmap{1, 1};
   std::unique_ptr<wxMemoryDC> m_measure;
