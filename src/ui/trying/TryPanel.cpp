@@ -97,8 +97,9 @@ CTryPanel::CTryPanel(wxWindow* parent, CTovelView* view)
 
 CTryPanel::~CTryPanel()
 {
+  // Only the timers: when the main window closes, the view may be gone
+  // before this panel, and the states no longer matter.
   for (auto& timer : m_autoOff) timer.Stop();
-  if (m_started) Stop();
 }
 
 void CTryPanel::CreateControls()

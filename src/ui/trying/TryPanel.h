@@ -27,7 +27,8 @@ public:
 
   // Every item shows state 0 and the view shows the readings and passes
   // its presses here; Stop gives every state back. Both repaint what
-  // changed.
+  // changed. The panel must be stopped before it goes, unless the whole
+  // window closes.
   void Start();
   void Stop();
 
