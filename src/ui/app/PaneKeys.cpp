@@ -5,10 +5,13 @@
 #include "editing/ObjectsView.h"
 #include "editing/TovelView.h"
 #include "resources/CommandTable.h"
+#include "trying/TryPanel.h"
 
 wxWindow* CMainFrame::PaneAfter(wxWindow* focus, bool forward) const
 {
-  wxWindow* const panes[] = {m_objectsView, m_tovelView};
+  // While the tovel is tried, its panel stands in the item list's place.
+  wxWindow* const panes[] = {IsTrying() ? static_cast<wxWindow*>(m_tryPanel) : m_objectsView,
+                             m_tovelView};
   for (int i = 0; i < 2; ++i) {
     if (focus && (focus == panes[i] || panes[i]->IsDescendant(focus))) return panes[1 - i];
   }

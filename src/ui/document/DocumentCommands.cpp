@@ -16,6 +16,7 @@
 void CMainFrame::OnNew(wxCommandEvent&)
 {
   if (!m_doc->SaveModified()) return;
+  StopTrying();
   ResetTovel();
   AnnounceTovelChange({TovelChange::Replaced});
   m_doc->OnNewDocument();
@@ -44,6 +45,8 @@ bool CMainFrame::OpenTovelFile(const std::filesystem::path& path)
 
 bool CMainFrame::ReadTovel(const std::filesystem::path& path)
 {
+  // The states the mode gives back belong to the tovel open now.
+  StopTrying();
   if (auto error = ::ReadTovel(path)) {
     messages::ShowFileError(this, wxString::FromUTF8(*error));
     return false;
