@@ -1,6 +1,7 @@
 #include "editing/ItemClipboard.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "bitmaps/BitmapSet.h"
@@ -79,6 +80,7 @@ std::string ClipboardText(const CopiedItem& copied)
 PasteResult PasteItem(const CopiedItem& copied)
 {
   if (ItemCount >= MaxItems) return {PasteOutcome::ItemsFull};
+  PasteResult result{PasteOutcome::Pasted};
   TovelItem item = copied.Item;
   if (IsPictureItem(item)) {
     // Every name the set lacks must fit before any is added.
@@ -99,8 +101,9 @@ PasteResult PasteItem(const CopiedItem& copied)
         if (LeadingNumber(item.Contents[entry]) >= 0) item.Contents[entry] = "-1";
         continue;
       }
-      const AddBitmapResult added = AddBitmap(name);
+      AddBitmapResult added = AddBitmap(name);
       item.Contents[entry] = added.Slot >= 0 ? std::to_string(added.Slot) : "-1";
+      if (!added.LoadProblem.empty()) result.LoadProblems.push_back(std::move(added.LoadProblem));
     }
   }
   item.State = 0;
@@ -112,5 +115,6 @@ PasteResult PasteItem(const CopiedItem& copied)
   ItemTable[static_cast<std::size_t>(index)] = item;
   ItemCount = index + 1;
   CurrentItem = index;
-  return {PasteOutcome::Pasted, index};
+  result.Item = index;
+  return result;
 }

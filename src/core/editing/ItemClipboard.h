@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Tovel.h"
 
@@ -43,6 +44,9 @@ enum class PasteOutcome {
 struct PasteResult {
   PasteOutcome Outcome = PasteOutcome::Pasted;
   int Item = -1; // the new item (Pasted)
+  // A sentence for each bitmap added to the set whose file could not be
+  // used: the item shows it empty.
+  std::vector<std::string> LoadProblems{};
 };
 
 // Appends the copied item to the open tovel, PasteOffset pixels right of

@@ -77,4 +77,5 @@ void CMainFrame::Paste(const CopiedItem& copied, const char* step)
   AnnounceTovelChange(TovelChange(TovelChange::ItemsAdded, result.Item).Named(step));
   // The pasted item is current: the panes show the selection move.
   AnnounceTovelChange({TovelChange::Selected, result.Item, previous});
+  ReportBitmapProblems(result.LoadProblems);
 }

@@ -38,6 +38,10 @@ TEST_F(ItemClipboard, APastedItemCarriesItsPicturesByNameIntoAnotherTovel)
   EXPECT_EQ(ItemCount, 2);
   EXPECT_EQ(BitmapCount, 2);
   EXPECT_EQ(BitmapNames[1], "walls\\door.bmp");
+  // No file of that name in this tovels folder: the item shows it empty,
+  // and the user is told.
+  ASSERT_EQ(pasted.LoadProblems.size(), 1u);
+  EXPECT_NE(pasted.LoadProblems[0].find("door.bmp"), std::string::npos);
   const TovelItem& item = ItemTable[1];
   EXPECT_EQ((std::array<int, 4>{item.Left, item.Top, item.Right, item.Bottom}),
             (std::array<int, 4>{15, 16, 35, 36}));
