@@ -9,6 +9,7 @@
 #include "editing/TovelView.h"
 #include "model/Tovel.h"
 #include "model/TovelFile.h"
+#include "resources/ResourceIds.h"
 #include "support/DialogExpectations.h"
 #include "support/FrameFixture.h"
 
@@ -24,6 +25,7 @@ protected:
     ItemCount = 2;
     ItemTable[0] = {10, 10, 60, 40, FlagFilled, 0, {"-1", "-1", "-1", "-1"}};
     ItemTable[1] = {40, 30, 90, 60, FlagFilled, 0, {"-1", "-1", "-1", "-1"}};
+    m_frame->GetDocument()->StartHistory(); // as if opened
   }
 
   // Sends a mouse event at a point given in tovel pixels plus screen offsets.
@@ -87,6 +89,11 @@ TEST_F(TovelViewEditing, DraggingTheCurrentItemMovesItWhereItIsDropped)
   EXPECT_FALSE(m_view->IsDragging());
   EXPECT_EQ(RectOf(ItemTable[0]), (Rect{115, 70, 165, 100}));
   EXPECT_TRUE(Modified());
+  // The drag is one step to undo.
+  EXPECT_EQ(m_frame->GetDocument()->History().UndoName(), "Move");
+  Command(ids::EditUndo);
+  EXPECT_EQ(RectOf(ItemTable[0]), (Rect{10, 10, 60, 40}));
+  Command(ids::EditRedo);
 
   // Pressing and releasing without moving keeps the place: the tables are
   // as saved, so the tovel is not modified.
