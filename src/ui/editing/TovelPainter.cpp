@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdint>
 
+#include <wx/graphics.h>
+
 #include "app/ModelText.h"
 #include "bitmaps/PictureLoading.h"
 #include "editing/Occlusion.h"
@@ -181,6 +183,25 @@ void TovelPainter::DrawItem(wxDC& dc, int i, wxPoint origin, const Rect& shown,
   if (part.IsEmpty()) return;
   const wxRect wanted(ClampToInt(std::int64_t{part.Left} - target.Left),
                       ClampToInt(std::int64_t{part.Top} - target.Top), part.Width(), part.Height());
+  wxGraphicsContext* gc = m_zoom > 1 ? dc.GetGraphicsContext() : nullptr;
+  if (gc) {
+    // The DC stretches as it draws: the piece is kept at the picture's own
+    // size, and its pixels grow into blocks on the way to the screen. What
+    // is made and kept is the zoom squared times smaller than a stretched
+    // piece, and the display does the stretching.
+    const int z = m_zoom;
+    const wxRect own(wanted.x / z, wanted.y / z, (wanted.GetRight() / z) - wanted.x / z + 1,
+                     (wanted.GetBottom() / z) - wanted.y / z + 1);
+    const PicturePiece* piece = SlotPicturePiece(slot, {loaded.Width, loaded.Height}, own);
+    if (!piece) return;
+    gc->PushState();
+    gc->Translate(target.Left + piece->At.x * z, target.Top + piece->At.y * z);
+    gc->Scale(z, z);
+    gc->Clip(0, 0, piece->Bitmap.GetWidth(), piece->Bitmap.GetHeight());
+    dc.DrawBitmap(piece->Bitmap, 0, 0, false);
+    gc->PopState();
+    return;
+  }
   const PicturePiece* piece = SlotPicturePiece(slot, {target.Width(), target.Height()}, wanted);
   if (!piece) return;
   dc.DrawBitmap(piece->Bitmap, target.Left + piece->At.x, target.Top + piece->At.y, false);

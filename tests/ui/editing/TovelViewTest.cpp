@@ -1,8 +1,10 @@
 // The tovel view's drawing, checked pixel by pixel in an off-screen bitmap.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <wx/dcmemory.h>
 #include <wx/image.h>
@@ -11,6 +13,7 @@
 #include "app/MainFrame.h"
 #include "bitmaps/BitmapLoading.h"
 #include "bitmaps/PictureLoading.h"
+#include "bitmaps/PixelScaling.h"
 #include "common/BmpMaker.h"
 #include "editing/ObjectsView.h"
 #include "editing/TovelPainter.h"
@@ -235,6 +238,54 @@ TEST_F(TovelView, ZoomScalesTextAndLabelsToggle)
     const int h = textHeight(Paint(zoom));
     EXPECT_GE(h, 0.66 * em) << "zoom " << zoom;
     EXPECT_LE(h, 0.80 * em) << "zoom " << zoom;
+  }
+}
+
+TEST_F(TovelView, EveryZoomShowsTheExactStretchOfThePicture)
+{
+  // Pixels of every colour, near the far corner of the page, where the
+  // arithmetic of any stretching has the largest numbers.
+  wxImage noise(97, 61);
+  unsigned seed = 12345;
+  for (int y = 0; y < noise.GetHeight(); ++y)
+    for (int x = 0; x < noise.GetWidth(); ++x) {
+      seed = seed * 1103515245 + 12345;
+      noise.SetRGB(x, y, seed >> 24, seed >> 16, seed >> 8);
+    }
+  BitmapImages[0].Bitmap = PictureOf(noise);
+  BitmapImages[0].Width = noise.GetWidth();
+  BitmapImages[0].Height = noise.GetHeight();
+  BitmapCount = 1;
+  ItemCount = 1;
+  ItemTable[0] = {301, 250, 398, 317, 0, 0, {"0", "-1", "-1", "-1"}};
+  for (int zoom = 1; zoom <= 4; ++zoom) {
+    const int w = 97 * zoom;
+    const int h = 61 * zoom;
+    std::vector<std::uint8_t> whole(static_cast<std::size_t>(w) * h * 3);
+    ASSERT_TRUE(StretchPart(*BitmapImages[0].Bitmap, w, h, {0, 0, w, h}, whole));
+    // The whole page, then a window's part of it that cuts the picture.
+    const wxRect parts[] = {{0, 0, 400 * zoom, 320 * zoom},
+                            {310 * zoom + 1, 270 * zoom + 2, 50, 41}};
+    for (const wxRect& part : parts) {
+      ReleaseStretchedPictures();
+      wxBitmap page(400 * zoom, 320 * zoom, 24);
+      {
+        wxMemoryDC dc(page);
+        const Rect shown{part.x, part.y, part.GetRight() + 1, part.GetBottom() + 1};
+        TovelPainter(zoom, true).PaintPage(dc, wxPoint(0, 0), &shown, &shown);
+      }
+      const wxImage painted = page.ConvertToImage();
+      const wxRect picture(301 * zoom, 317 * zoom - h, w, h);
+      const wxRect checked = picture.Intersect(part);
+      int wrong = 0;
+      for (int y = checked.y; y <= checked.GetBottom(); ++y)
+        for (int x = checked.x; x <= checked.GetRight(); ++x) {
+          const std::uint8_t* rgb =
+              &whole[(static_cast<std::size_t>(y - picture.y) * w + (x - picture.x)) * 3];
+          wrong += At(painted, x, y) != wxColour(rgb[0], rgb[1], rgb[2]);
+        }
+      EXPECT_EQ(wrong, 0) << "zoom " << zoom << ", part at " << part.x << "," << part.y;
+    }
   }
 }
 
