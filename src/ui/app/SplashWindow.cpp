@@ -114,15 +114,13 @@ void CSplashWindow::PaintTo(wxDC& dc) const
   dc.SetClippingRegion(0, 0, window.x - 2 * FrameWidth, window.y - 2 * FrameWidth);
   // The picture is made for each paint and let go at once: the window is
   // seldom painted more than once, and a kept copy would cost more memory
-  // than the rest of the window. It goes to the screen in bands, so that
-  // the buffer that carries it to the display holds one band, not the whole
-  // picture.
-  const wxImage title = TitlePicture();
-  if (title.IsOk())
-    for (int top = 0; top < title.GetHeight(); top += TitleBandRows) {
-      const int rows = std::min(TitleBandRows, title.GetHeight() - top);
-      dc.DrawBitmap(wxBitmap(title.GetSubImage(wxRect(0, top, title.GetWidth(), rows))), 0, top);
-    }
+  // than the rest of the window. It is made and sent to the screen in
+  // bands, so that every buffer on its way to the display holds one band,
+  // not the whole picture, and the memory of one band serves the next.
+  for (int top = 0; top < picture.y; top += TitleBandRows) {
+    const wxImage band = TitlePictureRows(top, std::min(TitleBandRows, picture.y - top));
+    if (band.IsOk()) dc.DrawBitmap(wxBitmap(band), 0, top);
+  }
 
   if (m_aboutMode) {
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);

@@ -103,6 +103,9 @@ const wxBitmap* SlotPreview(int slot, wxSize size)
 
 void ReleaseStretchedPictures()
 {
+  // Giving memory back to the system costs a walk of the heap: only when
+  // there is something to give.
+  if (StretchedPicturePixels() == 0) return;
   Pieces.fill({});
   for (auto& previews : Previews) previews.fill({});
   NextPreviewToReplace.fill(0);

@@ -11,21 +11,24 @@
 
 namespace {
 
-// The image a built-in picture stands for; an invalid image if its data do
-// not fit its size.
-wxImage MakeImage(const PaletteImage& picture)
+// The image of rows [top, top + rows) of a built-in picture; an invalid
+// image if its data do not fit its size or the rows lie outside it.
+wxImage MakeImage(const PaletteImage& picture, int top, int rows)
 {
   const std::size_t pixels = static_cast<std::size_t>(picture.Width) * picture.Height;
   if (picture.Width <= 0 || picture.Height <= 0 || picture.Pixels.size() != pixels) return {};
+  if (top < 0 || rows <= 0 || top + rows > picture.Height) return {};
   std::array<std::array<unsigned char, 3>, 256> colours{};
   for (std::size_t i = 0; i + 4 <= picture.Palette.size(); i += 4) {
     auto& colour = colours[static_cast<unsigned char>(picture.Palette[i])];
     for (std::size_t c = 0; c < 3; ++c)
       colour[c] = static_cast<unsigned char>(picture.Palette[i + 1 + c]);
   }
-  wxImage image(picture.Width, picture.Height, false);
+  wxImage image(picture.Width, rows, false);
   unsigned char* out = image.GetData();
-  for (const char pixel : picture.Pixels) {
+  const std::size_t first = static_cast<std::size_t>(top) * picture.Width;
+  for (const char pixel :
+       picture.Pixels.substr(first, static_cast<std::size_t>(rows) * picture.Width)) {
     const auto& colour = colours[static_cast<unsigned char>(pixel)];
     *out++ = colour[0];
     *out++ = colour[1];
@@ -36,6 +39,11 @@ wxImage MakeImage(const PaletteImage& picture)
     image.SetMaskColour(mask[0], mask[1], mask[2]);
   }
   return image;
+}
+
+wxImage MakeImage(const PaletteImage& picture)
+{
+  return MakeImage(picture, 0, picture.Height);
 }
 
 wxBitmap BlankImage(const wxSize& size)
@@ -85,6 +93,11 @@ wxIconBundle AppIcons()
 wxImage TitlePicture()
 {
   return MakeImage(TitlePictureImage);
+}
+
+wxImage TitlePictureRows(int top, int rows)
+{
+  return MakeImage(TitlePictureImage, top, rows);
 }
 
 wxSize TitlePictureSize()

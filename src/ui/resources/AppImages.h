@@ -18,5 +18,7 @@ wxIconBundle AppIcons();
 // The title picture of the splash and About windows, 502 x 302, made anew
 // for each call: nothing keeps it once a window has drawn its own copy.
 wxImage TitlePicture();
+// Rows [top, top + rows) of it alone; an invalid image for rows outside it.
+wxImage TitlePictureRows(int top, int rows);
 // Its size, known without making it.
 wxSize TitlePictureSize();
