@@ -28,7 +28,9 @@ struct PicturePiece {
 // when the two together are at most four times wanted (two items showing
 // one picture, each partly on screen). So the memory the
 // pieces take follows what is on screen, however large the picture or the
-// zoom. nullptr when the slot shows nothing or wanted misses the picture.
+// zoom. A drawing context that stretches as it draws is given pieces at the
+// picture's own size. nullptr when the slot shows nothing or wanted misses
+// the picture.
 const PicturePiece* SlotPicturePiece(int slot, wxSize size, const wxRect& wanted);
 
 // The slot's whole picture at a small size, smoothed, for previews; kept
