@@ -90,11 +90,6 @@ wxIconBundle AppIcons()
   return icons;
 }
 
-wxImage TitlePicture()
-{
-  return MakeImage(TitlePictureImage);
-}
-
 wxImage TitlePictureRows(int top, int rows)
 {
   return MakeImage(TitlePictureImage, top, rows);

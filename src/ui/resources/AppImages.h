@@ -15,10 +15,9 @@ std::vector<wxBitmap> ToolbarImages(bool large);
 // The application icon in its 32 x 32 and 16 x 16 forms.
 wxIconBundle AppIcons();
 
-// The title picture of the splash and About windows, 502 x 302, made anew
-// for each call: nothing keeps it once a window has drawn its own copy.
-wxImage TitlePicture();
-// Rows [top, top + rows) of it alone; an invalid image for rows outside it.
+// Rows [top, top + rows) of the title picture of the splash and About
+// windows, 502 x 302, made anew for each call: nothing keeps them once a
+// window has drawn its own copy. An invalid image for rows outside it.
 wxImage TitlePictureRows(int top, int rows);
 // Its size, known without making it.
 wxSize TitlePictureSize();

@@ -324,7 +324,7 @@ TEST_F(SplashWindowTest, WindowsAreThePictureAndTheAboutStripCentredOnScreen)
 
 TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
 {
-  const wxImage& picture = TitlePicture();
+  const wxImage picture = TitlePictureRows(0, TitlePictureSize().y);
   ASSERT_EQ(picture.GetSize(), wxSize(502, 302));
 
   CSplashWindow* splash = Show(false);
@@ -371,7 +371,7 @@ TEST_F(SplashWindowTest, VersionNumberLiesAtTheLowerRightOfThePicture)
 
 TEST_F(SplashWindowTest, TitlePictureFitsA256ColourTableAndKeepsTheVersionCornerPlain)
 {
-  const wxImage& picture = TitlePicture();
+  const wxImage picture = TitlePictureRows(0, TitlePictureSize().y);
   std::set<std::tuple<int, int, int>> colours;
   for (int y = 0; y < picture.GetHeight(); ++y)
     for (int x = 0; x < picture.GetWidth(); ++x)
