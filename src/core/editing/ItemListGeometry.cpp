@@ -1,5 +1,7 @@
 #include "editing/ItemListGeometry.h"
 
+#include <cmath>
+
 #include "model/Tovel.h"
 
 int ItemListRowHeight(int paneWidth, int scrollBarWidth)
@@ -44,6 +46,19 @@ Rect PictureCellRect(int row, int column, int rowHeight)
 Rect HeaderLabelRect(int column, int rowHeight)
 {
   return {(2 + column) * rowHeight, 0, (3 + column) * rowHeight, ItemListHeaderHeight - 1};
+}
+
+int HeaderFontSteps(int width, int height, int maxWidth)
+{
+  double scale = 1.0;
+  int steps = 0;
+  // Text measures in whole pixels, rounded up.
+  while (steps < MaxHeaderFontSteps && (std::ceil(width * scale) > maxWidth ||
+                                        std::ceil(height * scale) >= ItemListHeaderHeight)) {
+    scale *= HeaderFontShrink;
+    ++steps;
+  }
+  return steps;
 }
 
 Rect ItemRowBand(int row, int rowHeight, int width, int scroll)

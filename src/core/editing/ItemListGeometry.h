@@ -25,6 +25,15 @@ Rect PictureCellRect(int row, int column, int rowHeight); // column 0..3
 // The header label over picture column 0..3.
 Rect HeaderLabelRect(int column, int rowHeight);
 
+// The header labels' font shrinks by this factor at a time until the
+// widest label fits its column and stands lower than the header.
+constexpr double HeaderFontShrink = 0.9;
+constexpr int MaxHeaderFontSteps = 7;
+// How many steps of HeaderFontShrink should bring a label that measures
+// width x height within maxWidth and below the header's height, its size
+// taken to follow the font's; 0 when it fits, at most MaxHeaderFontSteps.
+int HeaderFontSteps(int width, int height, int maxWidth);
+
 // The client rectangle that InvalidateItemRow repaints: row i's band, moved
 // up by the scroll position. Row -1 is the band just above row 0.
 Rect ItemRowBand(int row, int rowHeight, int width, int scroll);

@@ -1,6 +1,7 @@
 #include "editing/ObjectsView.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <wx/control.h>
 #include <wx/dcclient.h>
@@ -48,18 +49,24 @@ wxFont HeaderFont(const wxDC& dc, int columnWidth)
 {
   wxFont font = wxSystemSettings::GetFont(wxSYS_SYSTEM_FONT);
   wxSize previous;
-  for (int attempt = 0; attempt < 8; ++attempt) {
+  for (int attempt = 0; attempt <= MaxHeaderFontSteps; ++attempt) {
     wxCoord width = 0;
     wxCoord height = 0;
     dc.GetTextExtent("on/fd", &width, &height, nullptr, nullptr, &font);
     if (height < ItemListHeaderHeight && width <= columnWidth) break;
     if (wxSize(width, height) == previous) {
+      // This font does not get any smaller.
       font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
       previous = wxSize();
       continue;
     }
+    // The first measurement of a font says how far it must shrink: going
+    // there at once loads one more font size, not every size on the way
+    // (about a millisecond each, while the window first appears).
+    const int steps = previous == wxSize() ? HeaderFontSteps(width, height, columnWidth) : 1;
     previous = wxSize(width, height);
-    font.SetFractionalPointSize(font.GetFractionalPointSize() * 0.9);
+    font.SetFractionalPointSize(font.GetFractionalPointSize() *
+                                std::pow(HeaderFontShrink, std::max(1, steps)));
   }
   return font;
 }
