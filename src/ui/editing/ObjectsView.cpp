@@ -53,7 +53,8 @@ wxFont HeaderFont(const wxDC& dc, int columnWidth)
     wxCoord width = 0;
     wxCoord height = 0;
     dc.GetTextExtent("on/fd", &width, &height, nullptr, nullptr, &font);
-    if (height < ItemListHeaderHeight && width <= columnWidth) break;
+    const int steps = HeaderFontSteps(width, height, columnWidth);
+    if (steps == 0) break;
     if (wxSize(width, height) == previous) {
       // This font does not get any smaller.
       font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
@@ -63,10 +64,9 @@ wxFont HeaderFont(const wxDC& dc, int columnWidth)
     // The first measurement of a font says how far it must shrink: going
     // there at once loads one more font size, not every size on the way
     // (about a millisecond each, while the window first appears).
-    const int steps = previous == wxSize() ? HeaderFontSteps(width, height, columnWidth) : 1;
+    const int shrink = previous == wxSize() ? steps : 1;
     previous = wxSize(width, height);
-    font.SetFractionalPointSize(font.GetFractionalPointSize() *
-                                std::pow(HeaderFontShrink, std::max(1, steps)));
+    font.SetFractionalPointSize(font.GetFractionalPointSize() * std::pow(HeaderFontShrink, shrink));
   }
   return font;
 }
