@@ -6,6 +6,8 @@
 #include <wx/log.h>
 
 #ifdef __WXGTK__
+#include <cstdlib>
+
 #include <dlfcn.h>
 #endif
 
@@ -31,10 +33,35 @@ void StartReadingFonts()
 
 } // namespace
 
+#ifdef __WXGTK__
+EnvironmentDefault::EnvironmentDefault(const char* name, const char* value)
+    : m_name(name), m_set(std::getenv(name) == nullptr)
+{
+  if (m_set) setenv(name, value, 0);
+}
+
+EnvironmentDefault::~EnvironmentDefault()
+{
+  if (m_set) unsetenv(m_name.c_str());
+}
+#endif
+
 bool StartToolkit(int& argc, char** argv)
 {
   bool started = false;
   {
+#ifdef __WXGTK__
+    // GTK's X11 backend loads the OpenGL driver as it opens the display,
+    // to offer window formats that OpenGL can draw into. The editor draws
+    // with cairo alone, and loading the driver was the largest single part
+    // of its start-up: about a third of the time to the first painted
+    // window with Mesa's software driver, which the GPU drivers of a real
+    // desktop do not undercut. GDK_GL=disable leaves it out, unless the
+    // user has chosen a GDK_GL of their own. GTK reads the variable only
+    // here; it is taken away again after, so that programs started from
+    // the editor inherit the environment as it was.
+    const EnvironmentDefault noOpenGl("GDK_GL", "disable");
+#endif
     // wxWidgets would add a complaint of its own, in other words.
     wxLogNull quiet;
     started = wxEntryStart(argc, argv);
