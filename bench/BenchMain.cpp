@@ -275,12 +275,6 @@ std::vector<Figure> MeasureAll(int& unpainted)
          .Target = 1.3,
          .Note = std::to_string(startup.Pairs) + " pairs of runs; " +
                  std::to_string(startup.Failed) + " runs did not report"},
-        {.What = "start-up, floor also without the OpenGL probe",
-         .Value = startup.ProgramMs,
-         .FloorWhat = "bare program with GDK_GL=disable",
-         .Floor = startup.BareWithoutGlMs,
-         .Note = "the editor leaves out GTK's OpenGL probe; here the bare program does too, so "
-                 "the ratio is what the editor's own windows cost"},
         {.What = "peak memory (VmHWM) at first paint",
          .Value = startup.ProgramPeakMb,
          .FloorWhat = "bare program's peak",
@@ -288,11 +282,6 @@ std::vector<Figure> MeasureAll(int& unpainted)
          .Unit = "MB",
          .Target = 1.2,
          .Note = "the editor with the bundled sample tovels folder"},
-        {.What = "peak memory, floor also without the OpenGL probe",
-         .Value = startup.ProgramPeakMb,
-         .FloorWhat = "bare program with GDK_GL=disable",
-         .Floor = startup.BareWithoutGlPeakMb,
-         .Unit = "MB"},
     };
     unpainted = window.Unpainted();
   }

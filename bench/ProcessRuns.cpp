@@ -147,34 +147,28 @@ StartupFigures MeasureStartups(const std::filesystem::path& program,
   const std::vector<std::string> programEnv{"TOVELCREATOR_BENCH_FIRST_PAINT=1",
                                             "KESTRO2_INI=" + ini.string()};
   const std::vector<std::string> bareRun{bare.string(), "first-paint"};
-  const std::vector<std::string> withoutGl{"GDK_GL=disable"};
   FirstPaint(programRun, programEnv);
   FirstPaint(bareRun, {});
 
   StartupFigures figures;
-  std::vector<double> programMs, bareMs, bareWithoutGlMs, programMb, bareMb, bareWithoutGlMb;
+  std::vector<double> programMs, bareMs, programMb, bareMb;
   for (int pair = 0; pair < pairs; ++pair) {
     const auto [programTime, programPeak] = FirstPaint(programRun, programEnv);
     const auto [bareTime, barePeak] = FirstPaint(bareRun, {});
-    const auto [bareWithoutGlTime, bareWithoutGlPeak] = FirstPaint(bareRun, withoutGl);
-    if (programTime < 0 || bareTime < 0 || bareWithoutGlTime < 0) {
-      figures.Failed += (programTime < 0) + (bareTime < 0) + (bareWithoutGlTime < 0);
+    if (programTime < 0 || bareTime < 0) {
+      figures.Failed += (programTime < 0) + (bareTime < 0);
       continue;
     }
     programMs.push_back(programTime);
     bareMs.push_back(bareTime);
-    bareWithoutGlMs.push_back(bareWithoutGlTime);
     programMb.push_back(programPeak);
     bareMb.push_back(barePeak);
-    bareWithoutGlMb.push_back(bareWithoutGlPeak);
   }
   figures.Pairs = static_cast<int>(programMs.size());
   figures.ProgramMs = Median(programMs);
   figures.BareMs = Median(bareMs);
-  figures.BareWithoutGlMs = Median(bareWithoutGlMs);
   figures.ProgramPeakMb = Median(programMb);
   figures.BarePeakMb = Median(bareMb);
-  figures.BareWithoutGlPeakMb = Median(bareWithoutGlMb);
   return figures;
 }
 

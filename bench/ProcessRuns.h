@@ -12,20 +12,15 @@
 struct StartupFigures {
   double ProgramMs = 0; // median time from starting the process to its first paint
   double BareMs = 0;
-  // The bare program with GTK's OpenGL probe left out, as the editor leaves
-  // it out (GDK_GL=disable): the editor's own windows against a floor
-  // without that saving.
-  double BareWithoutGlMs = 0;
   double ProgramPeakMb = 0; // median peak resident memory (VmHWM) at that moment
   double BarePeakMb = 0;
-  double BareWithoutGlPeakMb = 0;
   int Pairs = 0;  // pairs of runs that both reported a first paint
   int Failed = 0; // runs that did not
 };
 
 // Starts `program` (with TOVELCREATOR_BENCH_FIRST_PAINT set and KESTRO2_INI
-// naming `ini`), `bare first-paint`, and `bare first-paint` with GDK_GL=disable
-// in turn, `pairs` times each after one run of each to warm the disk cache.
+// naming `ini`) and `bare first-paint` in turn, `pairs` times each after one
+// run of each to warm the disk cache.
 StartupFigures MeasureStartups(const std::filesystem::path& program,
                                const std::filesystem::path& bare, const std::filesystem::path& ini,
                                int pairs);

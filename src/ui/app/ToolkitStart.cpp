@@ -51,15 +51,15 @@ bool StartToolkit(int& argc, char** argv)
   bool started = false;
   {
 #ifdef __WXGTK__
-    // GTK's X11 backend loads the OpenGL driver as it opens the display,
-    // to offer window formats that OpenGL can draw into. The editor draws
-    // with cairo alone, and loading the driver was the largest single part
-    // of its start-up: about a third of the time to the first painted
-    // window with Mesa's software driver, which the GPU drivers of a real
-    // desktop do not undercut. GDK_GL=disable leaves it out, unless the
-    // user has chosen a GDK_GL of their own. GTK reads the variable only
-    // here; it is taken away again after, so that programs started from
-    // the editor inherit the environment as it was.
+    // GTK's X11 backend probes OpenGL as it opens the display, to offer
+    // window formats that OpenGL can draw into, and leaves the answer on
+    // the display for the programs after it. The first GTK program on a
+    // display pays for loading the OpenGL driver: --render on a fresh
+    // virtual display (xvfb-run) took a third longer for it. The editor
+    // draws with cairo alone, so GDK_GL=disable leaves the probe out,
+    // unless the user has chosen a GDK_GL of their own. GTK reads the
+    // variable only here; it is taken away again after, so that programs
+    // started from the editor inherit the environment as it was.
     const EnvironmentDefault noOpenGl("GDK_GL", "disable");
 #endif
     // wxWidgets would add a complaint of its own, in other words.
