@@ -9,37 +9,24 @@
 #include "app/ToolkitStart.h"
 #include "common/Environment.h"
 
-namespace {
-
-std::optional<std::string> Variable(const char* name)
-{
-  const char* value = std::getenv(name);
-  return value ? std::optional<std::string>(value) : std::nullopt;
-}
-
-// The default holds while it lives only where the user set nothing, and
-// the user's own value, even an empty one, is never replaced or removed.
+// The default holds while it lives only where nothing was set, and a value
+// of the user's own, even an empty one, is never replaced or removed.
 TEST(EnvironmentDefault, SetsOnlyWhatIsUnsetAndPutsItBack)
 {
   const char* name = "TOVEL_TEST_GDK_GL";
-  struct Case {
-    std::optional<std::string> before;
-    std::string during;
+  const auto value = [name]() -> std::optional<std::string> {
+    const char* text = std::getenv(name);
+    return text ? std::optional<std::string>(text) : std::nullopt;
   };
-  const Case cases[] = {{std::nullopt, "disable"}, {"always", "always"}, {"", ""}};
   const SavedEnvironment saved({name});
-  for (const Case& c : cases) {
-    if (c.before)
-      SetEnvironment(name, *c.before);
-    else
-      UnsetEnvironment(name);
+  for (const std::optional<std::string>& before :
+       {std::optional<std::string>(), {"always"}, {""}}) {
+    before ? SetEnvironment(name, *before) : UnsetEnvironment(name);
     {
       const EnvironmentDefault scoped(name, "disable");
-      EXPECT_EQ(Variable(name), c.during) << c.before.value_or("(unset)");
+      EXPECT_EQ(value(), before.value_or("disable")) << before.value_or("(unset)");
     }
-    EXPECT_EQ(Variable(name), c.before) << c.before.value_or("(unset)");
+    EXPECT_EQ(value(), before) << before.value_or("(unset)");
   }
 }
-
-} // namespace
 #endif
