@@ -27,9 +27,7 @@ void UnsetEnvironment(const std::string& name)
 #endif
 }
 
-namespace {
-
-std::optional<std::string> ValueOf(const std::string& name)
+std::optional<std::string> EnvironmentValue(const std::string& name)
 {
 #ifdef _WIN32
   const std::wstring wideName = platform::WideFromUtf8(name);
@@ -44,12 +42,10 @@ std::optional<std::string> ValueOf(const std::string& name)
 #endif
 }
 
-} // namespace
-
 SavedEnvironment::SavedEnvironment(std::vector<std::string> names)
 {
   for (std::string& name : names) {
-    auto value = ValueOf(name);
+    auto value = EnvironmentValue(name);
     m_saved.emplace_back(std::move(name), std::move(value));
   }
 }

@@ -9,6 +9,8 @@
 // (POSIX), and removes it on Windows, which has no empty variables.
 void SetEnvironment(const std::string& name, const std::string& value);
 void UnsetEnvironment(const std::string& name);
+// The variable's value, or nothing when it is not set.
+std::optional<std::string> EnvironmentValue(const std::string& name);
 
 // Keeps the values of some variables and puts them back when it goes.
 class SavedEnvironment {
